@@ -1,0 +1,42 @@
+# Build helpers shared by every folder: one static library per folder, its sources found by glob.
+
+function(sm_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                           -Wno-sign-conversion)
+  if(SHEAFMILL_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# sm_library(NAME [DIR dir] [DEPS lib...]): a static library of the *.cpp files of DIR
+# (default: the current folder), with the repository root on its include path.
+function(sm_library name)
+  cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
+  if(NOT ARG_DIR)
+    set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS ${ARG_DIR}/*.h)
+  add_library(${name} STATIC ${sources} ${headers})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  sm_warnings(${name})
+endfunction()
+
+# sm_tests(NAME DIR dir DEPS lib... [LABELS label...]): one GoogleTest executable of the
+# *.cpp files of DIR, registered with ctest.
+function(sm_tests name)
+  cmake_parse_arguments(ARG "" "DIR" "DEPS;LABELS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} sm_testsupport GTest::gtest_main GTest::gmock)
+  sm_warnings(${name})
+  set(labels unit)
+  if(ARG_LABELS)
+    set(labels ${ARG_LABELS})
+  endif()
+  gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,58 @@
+#pragma once
+// One Platform per process: the services the program calls (registry, files, printers and
+// spooler, automation, shell, system), assembled for one user profile. Tests build a fresh
+// Platform on temporary folders, so nothing leaks between tests and no test touches the
+// user's home.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/files/FileSystem.h"
+#include "platform/printing/Printers.h"
+#include "platform/printing/Spooler.h"
+#include "platform/registry/RegistryStore.h"
+#include "platform/shell/Shell.h"
+#include "platform/system/System.h"
+
+namespace platform {
+
+class AutomationRuntime;
+
+struct PlatformOptions {
+  std::filesystem::path profileFolder;  // the registry store and the Windows directory
+  std::filesystem::path homeFolder;     // default drive C: and the shell folders
+  std::filesystem::path programFolder;  // the project's own programs (rundll32.exe, ...)
+};
+
+class Platform {
+ public:
+  explicit Platform(const PlatformOptions& options);
+  ~Platform();
+  Platform(const Platform&) = delete;
+  Platform& operator=(const Platform&) = delete;
+
+  // The current user's options: profile $SHEAFMILL_PROFILE, else $XDG_CONFIG_HOME/sheafmill,
+  // else ~/.config/sheafmill; home $HOME; programs beside the running executable.
+  static PlatformOptions UserOptions();
+
+  RegistryStore& Registry();
+  FileSystem& Files();
+  Printers& Printing();
+  Spooler& Spool();
+  AutomationRuntime& Automation();
+  Shell& ShellServices();
+  System& Sys();
+
+ private:
+  PlatformOptions options_;
+  std::unique_ptr<RegistryStore> registry_;
+  std::unique_ptr<FileSystem> files_;
+  std::unique_ptr<Printers> printers_;
+  std::unique_ptr<Spooler> spooler_;
+  std::unique_ptr<AutomationRuntime> automation_;
+  std::unique_ptr<Shell> shell_;
+  std::unique_ptr<System> system_;
+};
+
+}  // namespace platform

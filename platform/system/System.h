@@ -1,0 +1,50 @@
+#pragma once
+// Kernel services that are neither files nor registry: the 64-bit Windows test, the local
+// date, the critical-error mode, sleeping, and locale-aware comparison of names.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct LocalDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+
+class System {
+ public:
+  // The answer of IsWow64Process for the current process, or nothing when the function is
+  // absent. True when the process is a 32-bit build on a 64-bit host; SHEAFMILL_WOW64=0|1
+  // overrides it, and SetWow64 overrides both (for tests).
+  std::optional<bool> IsWow64Process() const;
+  void SetWow64(std::optional<bool> answer);
+
+  LocalDate CurrentDate() const;
+  void SetCurrentDate(std::optional<LocalDate> date);  // for tests; nothing = the clock
+
+  // Nothing to suppress on this platform; the mode is kept so that callers can save and
+  // restore it.
+  uint32_t SetErrorMode(uint32_t mode);
+
+  void Sleep(uint32_t milliseconds);
+
+  // CompareString in the user's default locale: <0, 0, >0. With ignoreCase, letter case
+  // is ignored ("alpha" < "Beta" < "gamma").
+  static int CompareString(const std::string& a, const std::string& b, bool ignoreCase);
+  // lstrcmpi: whole-string comparison ignoring letter case.
+  static int CompareTextIgnoreCase(const std::string& a, const std::string& b);
+  // The ASCII letters a to z in upper case, everything else as it is.
+  static std::string UpperAscii(std::string text);
+  static std::string LowerAscii(std::string text);
+
+ private:
+  std::optional<bool> wow64Override_;
+  bool wow64Set_ = false;
+  std::optional<LocalDate> dateOverride_;
+  uint32_t errorMode_ = 0;
+};
+
+}  // namespace platform
