@@ -1,0 +1,21 @@
+#pragma once
+// Small, valid PDF files for tests, made and read back with qpdf: what a scripted authoring
+// application prints, and what a test checks in the files a driver wrote.
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace testsupport {
+
+// Writes a one-page PDF whose page shows `text` (ASCII) in Helvetica.
+void WriteOnePagePdf(const std::filesystem::path& file, const std::string& text);
+
+// The decoded content of every page, one after another: a test finds the printed text in it.
+std::string PdfPageText(const std::filesystem::path& file);
+int PdfPageCount(const std::filesystem::path& file);
+
+// The document information dictionary: key without "/" ("Title") to its text, in UTF-8.
+std::map<std::string, std::string> PdfDocumentInfo(const std::filesystem::path& file);
+
+}  // namespace testsupport
