@@ -42,6 +42,7 @@ inline constexpr uint32_t DRIVE_RAMDISK = 6;
 inline constexpr uint32_t SEM_FAILCRITICALERRORS = 0x0001;
 
 // Registry access rights.
+inline constexpr uint32_t KEY_SET_VALUE = 0x0002;
 inline constexpr uint32_t KEY_READ = 0x20019;
 inline constexpr uint32_t KEY_WRITE = 0x20006;
 inline constexpr uint32_t KEY_ALL_ACCESS = 0xF003F;
