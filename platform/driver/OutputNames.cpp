@@ -1,10 +1,20 @@
 #include "platform/driver/OutputNames.h"
 
+#include <string_view>
+
 namespace platform::driver {
 
 std::string DocumentFileName(const std::string& documentName) {
   auto separator = documentName.find_last_of("\\/:");
-  return separator == std::string::npos ? documentName : documentName.substr(separator + 1);
+  std::string name =
+      separator == std::string::npos ? documentName : documentName.substr(separator + 1);
+  for (char& c : name) {
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view("\"<>|?*").find(c) != std::string_view::npos) {
+      c = '_';
+    }
+  }
+  return name;
 }
 
 std::string DocumentStem(const std::string& documentName) {

@@ -6,7 +6,8 @@
 
 namespace platform::driver {
 
-// The part after the last "\", "/" or ":".
+// The part after the last "\", "/" or ":", with every character that Windows refuses in a
+// file name ('"', '<', '>', '|', '?', '*' and control characters) replaced by "_".
 std::string DocumentFileName(const std::string& documentName);
 
 // The file name without its extension (the part from its last "." on).

@@ -35,10 +35,18 @@ QPDFObjectHandle MakePage(QPDF& pdf, const std::string& text) {
 
 }  // namespace
 
-void WriteOnePagePdf(const std::filesystem::path& file, const std::string& text) {
+void WriteOnePagePdf(const std::filesystem::path& file, const std::string& text,
+                     const PdfInfo& info) {
   QPDF pdf;
   pdf.emptyPDF();
   QPDFPageDocumentHelper(pdf).addPage(MakePage(pdf, text), false);
+  if (!info.empty()) {
+    auto dictionary = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    for (const auto& [key, value] : info) {
+      dictionary.replaceKey("/" + key, QPDFObjectHandle::newUnicodeString(value));
+    }
+    pdf.getTrailer().replaceKey("/Info", dictionary);
+  }
   QPDFWriter writer(pdf, file.c_str());
   writer.write();
 }
@@ -62,10 +70,10 @@ int PdfPageCount(const std::filesystem::path& file) {
   return static_cast<int>(QPDFPageDocumentHelper(pdf).getAllPages().size());
 }
 
-std::map<std::string, std::string> PdfDocumentInfo(const std::filesystem::path& file) {
+PdfInfo PdfDocumentInfo(const std::filesystem::path& file) {
   QPDF pdf;
   pdf.processFile(file.c_str());
-  std::map<std::string, std::string> info;
+  PdfInfo info;
   auto dictionary = pdf.getTrailer().getKey("/Info");
   if (!dictionary.isDictionary()) return info;
   for (auto& [key, value] : dictionary.ditems()) {
