@@ -36,6 +36,7 @@ bool ParseHex(std::string_view digits, T& value) {
 
 void RegParser::Apply(std::string_view text, const std::string& source, RegHive& hive) {
   RegParser parser(source, hive);
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::string logical;
   size_t number = 0;
   while (!text.empty()) {
@@ -63,11 +64,8 @@ void RegParser::Apply(std::string_view text, const std::string& source, RegHive&
 }
 
 std::string RegParser::DecodeFileText(const std::string& bytes) {
-  if (bytes.starts_with("\xFF\xFE")) {
-    auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    return Utf16LeToUtf8(data + 2, bytes.size() - 2);
-  }
-  return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+  if (!bytes.starts_with("\xFF\xFE")) return bytes;
+  return Utf16LeToUtf8(reinterpret_cast<const uint8_t*>(bytes.data()) + 2, bytes.size() - 2);
 }
 
 void RegParser::ParseLine(std::string_view line) {
@@ -105,8 +103,8 @@ void RegParser::ParseKeyLine(std::string_view line) {
 
 void RegParser::ParseValueLine(std::string_view line) {
   if (key_ == nullptr) Fail("the value line " + Quoted(line) + " is not below a key");
-  size_t pos = 1;
-  std::string name = line[0] == '@' ? std::string() : ParseQuoted(line, pos);
+  size_t pos = line[0] == '@' ? 1 : 0;
+  std::string name = pos == 1 ? std::string() : ParseQuoted(line, pos);
   std::string_view rest = Trim(line.substr(pos));
   if (!rest.starts_with('=')) Fail("\"=\" is missing after the value name " + Quoted(name));
   ParseData(name, Trim(rest.substr(1)));

@@ -17,10 +17,11 @@ class RegParser {
  public:
   static constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 
-  // Applies the keys and values of `text` to `hive` in order. Raises platform::Error naming
-  // `source` and the line at the first error; `hive` may then be half changed.
+  // Applies the keys and values of UTF-8 `text` (a byte-order mark is skipped) to `hive` in
+  // order. Raises platform::Error naming `source` and the line at the first error; `hive` may
+  // then be half changed.
   static void Apply(std::string_view text, const std::string& source, RegHive& hive);
-  // The text of a file's bytes: UTF-8 with or without a byte-order mark, or UTF-16LE with one.
+  // The UTF-8 text of a file's bytes: UTF-16LE when they start with its byte-order mark.
   static std::string DecodeFileText(const std::string& bytes);
 
  private:
