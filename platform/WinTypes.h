@@ -12,13 +12,17 @@ inline constexpr uint32_t ERROR_PATH_NOT_FOUND = 3;
 inline constexpr uint32_t ERROR_TOO_MANY_OPEN_FILES = 4;
 inline constexpr uint32_t ERROR_ACCESS_DENIED = 5;
 inline constexpr uint32_t ERROR_INVALID_HANDLE = 6;
+inline constexpr uint32_t ERROR_NOT_SAME_DEVICE = 17;
 inline constexpr uint32_t ERROR_NO_MORE_FILES = 18;
 inline constexpr uint32_t ERROR_NOT_READY = 21;
+inline constexpr uint32_t ERROR_GEN_FAILURE = 31;
+inline constexpr uint32_t ERROR_SHARING_VIOLATION = 32;
 inline constexpr uint32_t ERROR_FILE_EXISTS = 80;
 inline constexpr uint32_t ERROR_INVALID_PARAMETER = 87;
 inline constexpr uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
 inline constexpr uint32_t ERROR_INVALID_NAME = 123;
 inline constexpr uint32_t ERROR_ALREADY_EXISTS = 183;
+inline constexpr uint32_t ERROR_DIRECTORY = 267;  // a file where a folder is needed
 
 // File attributes.
 inline constexpr uint32_t FILE_ATTRIBUTE_READONLY = 0x01;
@@ -61,5 +65,7 @@ inline constexpr uint32_t SHGFI_SYSICONINDEX = 0x4000;
 inline constexpr uint32_t WAIT_OBJECT_0 = 0;
 inline constexpr uint32_t WAIT_TIMEOUT = 258;
 inline constexpr uint32_t WAIT_FAILED = 0xFFFFFFFF;
+inline constexpr uint32_t INFINITE = 0xFFFFFFFF;
+inline constexpr uint32_t STILL_ACTIVE = 259;  // GetExitCodeProcess of a running process
 
 }  // namespace platform

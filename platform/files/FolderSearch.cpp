@@ -1,0 +1,88 @@
+#include "platform/files/FolderSearch.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/WinTypes.h"
+#include "platform/files/WindowsPath.h"
+
+namespace platform {
+namespace {
+
+bool IsDotName(std::string_view name) {
+  return name == "." || name == "..";
+}
+
+// Both the permission bits and access(): a file marked 0444 reads as read-only even for
+// root, who could write it, as a read-only file does on Windows.
+bool IsReadOnly(const struct stat& status, int writable) {
+  return (status.st_mode & 0222) == 0 || writable != 0;
+}
+
+uint32_t Attributes(const struct stat& status, bool readOnly, std::string_view name) {
+  uint32_t attributes = FILE_ATTRIBUTE_SYSTEM;
+  if (S_ISDIR(status.st_mode)) {
+    attributes = FILE_ATTRIBUTE_DIRECTORY;
+  } else if (S_ISREG(status.st_mode)) {
+    attributes = FILE_ATTRIBUTE_ARCHIVE | (readOnly ? FILE_ATTRIBUTE_READONLY : 0);
+  }
+  if (!name.empty() && name[0] == '.' && !IsDotName(name)) attributes |= FILE_ATTRIBUTE_HIDDEN;
+  return attributes;
+}
+
+}  // namespace
+
+FolderSearch::FolderSearch(const std::filesystem::path& folder, std::string_view pattern,
+                           bool withDots)
+    : pattern_(pattern), dotsLeft_(withDots ? 2 : 0) {
+  dir_ = opendir(folder.c_str());
+  if (dir_ == nullptr) openError_ = errno;
+}
+
+FolderSearch::~FolderSearch() {
+  if (dir_ != nullptr) closedir(dir_);
+}
+
+bool FolderSearch::Next(FindData& data) {
+  if (dir_ == nullptr) return false;
+  while (dotsLeft_ > 0) {
+    const char* name = dotsLeft_-- == 2 ? "." : "..";
+    if (pattern_.Matches(name)) {
+      data = {FILE_ATTRIBUTE_DIRECTORY, name};
+      return true;
+    }
+  }
+  while (const dirent* entry = readdir(dir_)) {
+    const std::string_view name = entry->d_name;
+    // Names that no Windows path can spell ("a:b", "a\b") stay out of sight.
+    if (IsDotName(name) || !IsValidFileName(entry->d_name) || !pattern_.Matches(name)) continue;
+    data = {EntryAttributes(*entry), entry->d_name};
+    return true;
+  }
+  return false;
+}
+
+uint32_t FolderSearch::EntryAttributes(const dirent& entry) const {
+  if (entry.d_type == DT_DIR) {
+    const std::string_view name = entry.d_name;
+    return FILE_ATTRIBUTE_DIRECTORY | (name[0] == '.' ? FILE_ATTRIBUTE_HIDDEN : 0);
+  }
+  const int folder = dirfd(dir_);
+  struct stat status {};
+  if (fstatat(folder, entry.d_name, &status, 0) != 0) return FILE_ATTRIBUTE_SYSTEM;
+  const bool readOnly =
+      S_ISREG(status.st_mode) && IsReadOnly(status, faccessat(folder, entry.d_name, W_OK, 0));
+  return Attributes(status, readOnly, entry.d_name);
+}
+
+uint32_t FolderSearch::AttributesOf(const std::filesystem::path& file, const std::string& name) {
+  struct stat status {};
+  if (stat(file.c_str(), &status) != 0) return INVALID_FILE_ATTRIBUTES;
+  const bool readOnly = S_ISREG(status.st_mode) && IsReadOnly(status, access(file.c_str(), W_OK));
+  return Attributes(status, readOnly, name);
+}
+
+}  // namespace platform
