@@ -33,18 +33,25 @@ class Printers {
   explicit Printers(RegistryStore& store);
 
   // PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS: every installed printer in stored order.
-  // PRINTER_ENUM_DEFAULT: the default printer alone, or ok = false with ERROR_INVALID_NAME.
+  // PRINTER_ENUM_DEFAULT: the default printer alone, its name as stored in `Device`, or
+  // ok = false with ERROR_INVALID_NAME when none is set. Other flags: ERROR_INVALID_PARAMETER.
   EnumPrintersResult EnumPrinters(uint32_t flags) const;
-  // GetProfileString for the "windows" section; "device" gives "name,winspool,Ne00:".
+  // The "windows" and "devices" sections of the user's profile: "windows"/"device" gives
+  // "name,winspool,Ne00:". A missing entry gives `defaultValue`.
   std::string GetProfileString(const std::string& section, const std::string& key,
                                const std::string& defaultValue) const;
 
-  // For installers: add (at the end) or remove a printer; make one the default.
+  // For installers. AddPrinter puts a new printer at the end and never makes it the default;
+  // a name that is empty or holds a comma raises platform::Error. Removing the default printer
+  // leaves no default. SetDefaultPrinter stores the name as given; a printer that is not
+  // installed raises platform::Error; an empty name leaves no default printer.
   void AddPrinter(const std::string& name);
   bool RemovePrinter(const std::string& name);
-  void SetDefaultPrinter(const std::string& name);  // empty: no default printer
+  void SetDefaultPrinter(const std::string& name);
 
  private:
+  EnumPrintersResult DefaultPrinter() const;
+
   RegistryStore& store_;
 };
 

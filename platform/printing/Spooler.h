@@ -9,7 +9,7 @@ namespace platform {
 
 struct PrintJob {
   std::string printerName;
-  std::string documentName;     // the document's name as the printing application gives it
+  std::string documentName;       // the document's name as the printing application gives it
   std::filesystem::path pdfFile;  // host path of the job's pages, a PDF file
 };
 
