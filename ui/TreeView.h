@@ -6,6 +6,7 @@
 // The native window is created on first use: adding, finding or walking nodes and beginning
 // a batch create it (and run OnWindowCreated); Selected() and Count() never do and answer
 // none and 0 while there is no window. Destroying the window takes every node with it.
+// Destroying the tree view itself reports nothing: its owner empties it first.
 
 #include <cstddef>
 #include <cstdint>

@@ -19,7 +19,9 @@ struct HeadlessTreeView::Node {
 
 HeadlessTreeView::HeadlessTreeView(Application& app) : app_(app), root_(std::make_unique<Node>()) {}
 
+// The owner may be gone already: the last nodes leave without a word.
 HeadlessTreeView::~HeadlessTreeView() {
+  OnNodeRemoved = nullptr;
   DestroyWindow();
 }
 
