@@ -31,10 +31,13 @@ class System {
 
   void Sleep(uint32_t milliseconds);
 
-  // CompareString in the user's default locale: <0, 0, >0. With ignoreCase, letter case
-  // is ignored ("alpha" < "Beta" < "gamma").
+  // CompareString in the user's default locale: <0, 0, >0. Blanks and punctuation sort
+  // before digits, digits before letters, letters before everything beyond ASCII (by
+  // case-folded code point); hyphens and apostrophes count only when all else is equal
+  // ("coo" < "co-op" < "cop"). With ignoreCase, letter case is ignored ("alpha" < "Beta" <
+  // "gamma"); otherwise lower case sorts first among texts equal but for it.
   static int CompareString(const std::string& a, const std::string& b, bool ignoreCase);
-  // lstrcmpi: whole-string comparison ignoring letter case.
+  // lstrcmpi: CompareString ignoring letter case; 0 for paths equal but for it.
   static int CompareTextIgnoreCase(const std::string& a, const std::string& b);
   // The ASCII letters a to z in upper case, everything else as it is.
   static std::string UpperAscii(std::string text);
@@ -45,6 +48,20 @@ class System {
   bool wow64Set_ = false;
   std::optional<LocalDate> dateOverride_;
   uint32_t errorMode_ = 0;
+};
+
+// Sets an error mode for its lifetime and restores the mode it found, on every path.
+class ErrorModeScope {
+ public:
+  ErrorModeScope(System& system, uint32_t mode)
+      : system_(system), saved_(system.SetErrorMode(mode)) {}
+  ~ErrorModeScope() { system_.SetErrorMode(saved_); }
+  ErrorModeScope(const ErrorModeScope&) = delete;
+  ErrorModeScope& operator=(const ErrorModeScope&) = delete;
+
+ private:
+  System& system_;
+  uint32_t saved_;
 };
 
 }  // namespace platform
