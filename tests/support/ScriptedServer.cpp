@@ -180,10 +180,11 @@ void ScriptedServer::Register(platform::AutomationRuntime& runtime, uint32_t con
                         });
 }
 
-void ScriptedServer::RegisterRunning(platform::AutomationRuntime& runtime) {
+uint32_t ScriptedServer::RegisterRunning(platform::AutomationRuntime& runtime) {
   uint32_t registration = 0;
   platform::OleCheck(runtime.RegisterActiveObject(
       std::make_shared<ScriptedObject>(state_, state_->label, true), state_->clsid, registration));
+  return registration;
 }
 
 void ScriptedServer::SetStartResult(HRESULT result) {

@@ -42,8 +42,9 @@ class ScriptedServer {
 
   void Register(platform::AutomationRuntime& runtime,
                 uint32_t contexts = platform::CLSCTX_LOCAL_SERVER);
-  // Starts an instance now and enters it in the running-object table.
-  void RegisterRunning(platform::AutomationRuntime& runtime);
+  // Starts an instance now and enters it in the running-object table; returns the
+  // registration, with which the instance can be revoked (as if the user closed it).
+  uint32_t RegisterRunning(platform::AutomationRuntime& runtime);
   // What creating an instance answers from now on (S_OK: a new application object).
   void SetStartResult(platform::HRESULT result);
 

@@ -1,0 +1,5 @@
+#pragma once
+// The PDF printer driver that every conversion prints to, and its per-user settings key.
+
+inline constexpr char kDriverPrinterName[] = "VELTRA Ashgrove PDF Creator";
+inline constexpr char kDriverKey[] = "\\Software\\Quillby\\Varnel";
