@@ -196,11 +196,18 @@ uint32_t FileSystem::GetDriveType(const std::string& root) const {
   if (!isRoot) return DRIVE_NO_ROOT_DIR;
   const char letter =
       root.empty() ? current_.DriveLetter() : WindowsPath{root[0], {}}.DriveLetter();
+  if (const auto forced = driveTypeOverrides_.find(letter); forced != driveTypeOverrides_.end()) {
+    return forced->second;
+  }
   const auto drive = drives_.find(letter);
   if (drive == drives_.end() || !IsFolder(drive->second)) return DRIVE_NO_ROOT_DIR;
   std::error_code error;
   const auto folder = std::filesystem::canonical(drive->second, error);
   return MountTable::ReadSystem().DriveType(error ? drive->second : folder);
+}
+
+void FileSystem::SetDriveTypeOverride(char letter, uint32_t type) {
+  driveTypeOverrides_[WindowsPath{letter, {}}.DriveLetter()] = type;
 }
 
 std::string FileSystem::GetWindowsDirectory() const {

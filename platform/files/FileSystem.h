@@ -51,6 +51,8 @@ class FileSystem {
   // DRIVE_NO_ROOT_DIR for a letter without a drive, a drive whose folder is missing, or a
   // path that is not a root. "C:\", "C:" and "" (the current drive) are roots.
   uint32_t GetDriveType(const std::string& root) const;
+  // For tests: the drive of `letter` reports `type` from now on (a network drive, a CD-ROM).
+  void SetDriveTypeOverride(char letter, uint32_t type);
   std::string GetWindowsDirectory() const;  // drive path, no trailing "\"
 
   // Wildcard search over one folder: "X:\DIR\*.doc". "." and ".." come first in every
@@ -102,6 +104,7 @@ class FileSystem {
   WindowsPath current_;
   mutable uint32_t lastError_ = 0;
   std::map<SearchHandle, std::unique_ptr<FolderSearch>> searches_;
+  std::map<char, uint32_t> driveTypeOverrides_;
   SearchHandle nextHandle_ = 1;
 };
 

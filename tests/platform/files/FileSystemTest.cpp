@@ -139,6 +139,10 @@ TEST_F(FileSystemTest, ReportsDrivesAndTheirTypes) {
   EXPECT_EQ(withMissing.GetDriveType("A:\\"), DRIVE_NO_ROOT_DIR);
   EXPECT_EQ(withMissing.GetFileAttributes("A:\\x"), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(withMissing.LastError(), ERROR_NOT_READY);
+
+  Files().SetDriveTypeOverride('d', DRIVE_REMOTE);
+  EXPECT_EQ(Files().GetDriveType("D:\\"), DRIVE_REMOTE);
+  EXPECT_EQ(Files().GetDriveType("C:\\"), DRIVE_FIXED);
 }
 
 TEST_F(FileSystemTest, CreatesAndReportsTheWindowsDirectory) {
