@@ -1,0 +1,76 @@
+#pragma once
+// The sorted list box in memory. Tests drive it as a user would (click an entry, with Shift
+// or Ctrl, press keys) and read the visible rows as the owner drew them.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/Bounds.h"
+#include "ui/SortedListBox.h"
+
+namespace ui {
+
+enum class ListColour { Window, WindowText, Highlight, HighlightText };
+
+// One drawing call: a filled rectangle, an icon or a text, with the colours it was drawn in.
+struct DrawOp {
+  enum class Kind { Fill, Icon, Text, Focus };
+  Kind kind = Kind::Fill;
+  Rect rect;         // Fill, Focus
+  int x = 0;         // Icon, Text
+  int y = 0;         // Icon, Text
+  int icon = -1;     // Icon
+  std::string text;  // Text
+  ListColour background = ListColour::Window;
+  ListColour foreground = ListColour::WindowText;
+};
+
+struct DrawnRow {
+  int index = -1;
+  Rect rect;
+  std::vector<DrawOp> ops;
+
+  // The texts drawn in the row, left to right as they were drawn.
+  std::vector<std::string> Texts() const;
+  bool Focused() const;
+};
+
+class HeadlessSortedListBox : public SortedListBox {
+ public:
+  // `bounds` is the window's place on its form; the client area lies inside a 2-pixel edge.
+  // User input runs through the application's dispatcher, as every window handler does.
+  HeadlessSortedListBox(Application& app, const ui::Bounds& bounds);
+
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  ui::Bounds Bounds() const { return bounds_; }
+  void SetBounds(const ui::Bounds& bounds);
+
+  // What a user does; an error that escapes a hook goes to the general error report.
+  void UserClick(int index, KeyModifiers modifiers = {});
+  void UserClickAt(int x, int y, KeyModifiers modifiers = {});
+  void UserKey(ListKey key, KeyModifiers modifiers = {});
+
+  // What the window shows: the visible rows, drawn now. The window has the keyboard focus
+  // for this purpose, so the focused row carries a focus rectangle.
+  std::vector<DrawnRow> Paint() const;
+  // How often the kit was told to repaint.
+  int Repaints() const { return repaints_; }
+  // From now on the list refuses a string once it holds `limit` strings (none: no limit).
+  void SetCapacity(std::optional<std::size_t> limit) { capacity_ = limit; }
+
+ protected:
+  void Changed() override { ++repaints_; }
+  bool HasRoomForItem() const override;
+
+ private:
+  Application& app_;
+  ui::Bounds bounds_;
+  int repaints_ = 0;
+  std::optional<std::size_t> capacity_;
+};
+
+}  // namespace ui
