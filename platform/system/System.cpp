@@ -107,7 +107,12 @@ uint32_t System::SetErrorMode(uint32_t mode) {
 }
 
 void System::Sleep(uint32_t milliseconds) {
+  if (sleepHandler_) return sleepHandler_(milliseconds);
   std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void System::SetSleepHandler(std::function<void(uint32_t)> handler) {
+  sleepHandler_ = std::move(handler);
 }
 
 int System::CompareString(const std::string& a, const std::string& b, bool ignoreCase) {

@@ -3,6 +3,7 @@
 // date, the critical-error mode, sleeping, and locale-aware comparison of names.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,8 @@ class System {
   uint32_t SetErrorMode(uint32_t mode);
 
   void Sleep(uint32_t milliseconds);
+  // For tests: each pause goes to `handler` instead of waiting; nothing = wait again.
+  void SetSleepHandler(std::function<void(uint32_t milliseconds)> handler);
 
   // CompareString in the user's default locale: <0, 0, >0. Blanks and punctuation sort
   // before digits, digits before letters, letters before everything beyond ASCII (by
@@ -48,6 +51,7 @@ class System {
   bool wow64Set_ = false;
   std::optional<LocalDate> dateOverride_;
   uint32_t errorMode_ = 0;
+  std::function<void(uint32_t)> sleepHandler_;
 };
 
 // Sets an error mode for its lifetime and restores the mode it found, on every path.

@@ -18,6 +18,9 @@ class HostAutomationTest : public testing::Test {
  protected:
   HostAutomationTest() {
     for (ScriptedServer* server : {&word, &excel, &powerPoint, &autoCad}) server->Register(runtime);
+    system.SetSleepHandler([this](uint32_t milliseconds) {
+      pauses.push_back({milliseconds, autoCad.Created()});
+    });
   }
 
   std::string Create(const ScriptedServer& server) const {
@@ -35,6 +38,8 @@ class HostAutomationTest : public testing::Test {
   ScriptedServer autoCad{"AutoCAD.Application", "AutoCAD"};
   HostAutomation host{runtime, system};
   Variant hostApp;
+  // Each pause asked for, with the number of AutoCAD instances made by then.
+  std::vector<std::pair<uint32_t, int>> pauses;
 };
 
 TEST_F(HostAutomationTest, WordOpensSetsThePrinterPrintsAndClosesByPath) {
@@ -119,6 +124,17 @@ TEST_F(HostAutomationTest, AutoCadPlotsEachDrawingAndLeavesItOpenUntilQuit) {
                 "Creator\")",
                 "AutoCAD: method Quit()",
             }));
+}
+
+TEST_F(HostAutomationTest, AutoCadIsGivenHalfASecondAfterItStarts) {
+  for (HostPass pass : {HostPass::Word, HostPass::Excel, HostPass::PowerPoint}) {
+    host.Start(pass, hostApp);
+    host.End(pass, hostApp);
+  }
+  EXPECT_TRUE(pauses.empty());
+  host.Start(HostPass::AutoCAD, hostApp);
+  EXPECT_EQ(pauses, (std::vector<std::pair<uint32_t, int>>{{500, 1}}));
+  EXPECT_TRUE(autoCad.CallTexts().empty()) << "nothing is set on the application at start";
 }
 
 TEST_F(HostAutomationTest, WordExcelAndAutoCadAreAlwaysCreatedAndQuit) {
