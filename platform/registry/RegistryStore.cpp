@@ -122,6 +122,14 @@ std::vector<std::string> RegistryStore::ValueNames(const std::string& key) const
   return names;
 }
 
+std::vector<std::pair<std::string, RegValue>> RegistryStore::Values(const std::string& key) const {
+  std::vector<std::pair<std::string, RegValue>> values;
+  Read([&](const RegHive& hive) {
+    if (const RegKeyData* data = hive.Find(key)) values = data->values;
+  });
+  return values;
+}
+
 std::vector<std::string> RegistryStore::SubKeys(const std::string& key) const {
   std::vector<std::string> names;
   Read([&](const RegHive& hive) { names = hive.SubKeys(key); });

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -57,7 +58,8 @@ class RegistryStore {
   bool KeyExists(const std::string& key) const;
   std::optional<RegValue> GetValue(const std::string& key, const std::string& name) const;
   std::vector<std::string> ValueNames(const std::string& key) const;  // in stored order
-  std::vector<std::string> SubKeys(const std::string& key) const;     // sorted, as stored
+  std::vector<std::pair<std::string, RegValue>> Values(const std::string& key) const;
+  std::vector<std::string> SubKeys(const std::string& key) const;  // sorted, as stored
   // The key's path with its letter case as stored; nothing when the key is missing.
   std::optional<std::string> StoredKeyName(const std::string& key) const;
 
