@@ -100,7 +100,9 @@ FileSystem::FileSystem(DriveMap drives, std::filesystem::path windowsDir)
     if (upper < 'A' || upper > 'Z') {
       throw Error("Invalid drive letter '" + std::string(1, letter) + "'");
     }
-    drives_[upper] = std::filesystem::absolute(folder).lexically_normal();
+    auto normal = std::filesystem::absolute(folder).lexically_normal();
+    if (!normal.has_filename() && normal.has_relative_path()) normal = normal.parent_path();
+    drives_[upper] = normal;
   }
   std::error_code error;
   std::filesystem::create_directories(windowsDir_, error);
