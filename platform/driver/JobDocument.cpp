@@ -28,11 +28,15 @@ JobDocument::JobDocument(const std::filesystem::path& pdfFile, const std::string
     : documentName_(documentName) {
   // Damaged files that qpdf can repair still print; warnings about them go nowhere.
   pdf_.setSuppressWarnings(true);
+  bool hasPages = false;
   try {
     pdf_.processFile(pdfFile.c_str());
-    QPDFPageDocumentHelper(pdf_).getAllPages();
+    hasPages = !QPDFPageDocumentHelper(pdf_).getAllPages().empty();
   } catch (const std::exception& error) {
     throw Error(NotPdf(error.what()));
+  }
+  if (!hasPages) {
+    throw Error(std::string(PrinterName) + ": the print job '" + documentName + "' has no pages");
   }
 }
 

@@ -15,7 +15,8 @@ namespace platform::driver {
 class JobDocument {
  public:
   // Raises platform::Error "<printer>: the print job '<documentName>' is not a PDF document"
-  // when qpdf cannot read the file as a PDF with a page tree.
+  // when qpdf cannot read the file as a PDF with a page tree, and "... has no pages" for a
+  // document without pages, which no reader would open.
   JobDocument(const std::filesystem::path& pdfFile, const std::string& documentName);
   JobDocument(const JobDocument&) = delete;
   JobDocument& operator=(const JobDocument&) = delete;

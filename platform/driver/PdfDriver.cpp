@@ -107,9 +107,9 @@ void PdfDriver::SaveToDocuments(JobDocument& document, const std::string& docume
   Folder folder = DocumentsFolder();
   OutputFile output(folder.host, folder.name);
   document.Write(output.Stream(), folder.name + DocumentsFolderName(documentName, 0));
+  // The full name resolves to a file of any letter case, and that one counts as taken.
   for (int number = 0; number <= MaxDocumentsNumber; ++number) {
     std::string target = folder.name + DocumentsFolderName(documentName, number);
-    if (files_.GetFileAttributes(target) != INVALID_FILE_ATTRIBUTES) continue;
     if (output.PublishIfFree(HostPathOf(target), target)) return;
   }
   throw DriverError("the documents folder '" + folder.name + "' has no free name for '" +
