@@ -24,7 +24,7 @@ Error SettingsError(const std::string& key, const ERegistryException& error) {
   return DriverError("the settings in '" + key + "' cannot be read: " + error.Message());
 }
 
-// "D:" (a drive root as a program passes it, without its "\\"), "D:\\OUT" and "D:\\OUT\\" all
+// "D:" (a drive root as a program passes it, without its "\"), "D:\OUT" and "D:\OUT\" all
 // become a folder name to which a file name is appended directly.
 std::string AsFolderName(std::string path) {
   while (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
