@@ -71,7 +71,8 @@ int RegTool::Run(const std::vector<std::string>& args) {
                              [&](const Syntax& s) { return s.operation == command.operation; });
   if (syntax == kSyntax.end()) return SyntaxError("");
   std::vector<std::string> rest(args.begin() + 1, args.end());
-  if (!ParseSwitches(rest, command) || command.operands.size() != syntax->operands) {
+  if (!ParseSwitches(rest, syntax->switches, command) ||
+      command.operands.size() != syntax->operands) {
     return SyntaxError(command.operation);
   }
   try {
@@ -81,10 +82,8 @@ int RegTool::Run(const std::vector<std::string>& args) {
   }
 }
 
-bool RegTool::ParseSwitches(const std::vector<std::string>& args, Command& command) const {
-  const auto& allowed = std::find_if(kSyntax.begin(), kSyntax.end(), [&](const Syntax& s) {
-                          return s.operation == command.operation;
-                        })->switches;
+bool RegTool::ParseSwitches(const std::vector<std::string>& args,
+                            const std::vector<std::string>& allowed, Command& command) {
   for (size_t i = 0; i < args.size(); ++i) {
     std::string name = AsciiUpper(args[i]);
     if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {

@@ -31,7 +31,9 @@ class RegTool {
   };
 
   int Execute(Command& command);
-  bool ParseSwitches(const std::vector<std::string>& args, Command& command) const;
+  // Sorts `args` into operands and the `allowed` switches; false for any other switch.
+  static bool ParseSwitches(const std::vector<std::string>& args,
+                            const std::vector<std::string>& allowed, Command& command);
   int Query(const Command& command);
   int Add(const Command& command);
   int Delete(const Command& command);
