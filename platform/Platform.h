@@ -27,13 +27,18 @@ struct PlatformOptions {
 
 class Platform {
  public:
+  // Opens the profile's registry store. On the first start of a profile it writes the
+  // drive map ("Software\Sheafmill\Platform\Drives": C: = the home folder, Z: = the
+  // host's root) and the Shell Folders `Desktop` and `Personal`. The Windows directory is
+  // the profile's folder "windows". platform::Error for a damaged drive map.
   explicit Platform(const PlatformOptions& options);
   ~Platform();
   Platform(const Platform&) = delete;
   Platform& operator=(const Platform&) = delete;
 
   // The current user's options: profile $SHEAFMILL_PROFILE, else $XDG_CONFIG_HOME/sheafmill,
-  // else ~/.config/sheafmill; home $HOME; programs beside the running executable.
+  // else ~/.config/sheafmill; home $HOME (else the user's entry in the password database);
+  // programs in the folder "programs" beside the running executable.
   static PlatformOptions UserOptions();
 
   RegistryStore& Registry();
