@@ -91,7 +91,8 @@ void HeadlessSortedListBox::UserKey(ListKey key, KeyModifiers modifiers) {
   app_.Dispatch([&] { KeyDown(key, modifiers); });
 }
 
-std::vector<DrawnRow> HeadlessSortedListBox::Paint() const {
+std::vector<DrawnRow> HeadlessSortedListBox::Paint() {
+  WindowNeeded();
   std::vector<DrawnRow> rows;
   RecordingCanvas canvas(rows);
   PaintItems(canvas, true);

@@ -54,9 +54,10 @@ class HeadlessSortedListBox : public SortedListBox {
   void UserClickAt(int x, int y, KeyModifiers modifiers = {});
   void UserKey(ListKey key, KeyModifiers modifiers = {});
 
-  // What the window shows: the visible rows, drawn now. The window has the keyboard focus
-  // for this purpose, so the focused row carries a focus rectangle.
-  std::vector<DrawnRow> Paint() const;
+  // What the window shows: the visible rows, drawn now (a window that is painted exists, so
+  // this creates it when there is none). The window has the keyboard focus for this
+  // purpose, so the focused row carries a focus rectangle.
+  std::vector<DrawnRow> Paint();
   // How often the kit was told to repaint.
   int Repaints() const { return repaints_; }
   // From now on the list refuses a string once it holds `limit` strings (none: no limit).
