@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -37,9 +38,14 @@ uint32_t Attributes(const struct stat& status, bool readOnly, std::string_view n
 
 FolderSearch::FolderSearch(const std::filesystem::path& folder, std::string_view pattern,
                            bool withDots)
-    : pattern_(pattern), dotsLeft_(withDots ? 2 : 0) {
+    : pattern_(pattern), dotsLeft_(withDots ? 2 : 0), asRoot_(geteuid() == 0) {
   dir_ = opendir(folder.c_str());
-  if (dir_ == nullptr) openError_ = errno;
+  if (dir_ == nullptr) {
+    openError_ = errno;
+    return;
+  }
+  struct statvfs volume {};
+  readOnlyVolume_ = fstatvfs(dirfd(dir_), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0;
 }
 
 FolderSearch::~FolderSearch() {
@@ -66,16 +72,23 @@ bool FolderSearch::Next(FindData& data) {
 }
 
 uint32_t FolderSearch::EntryAttributes(const dirent& entry) const {
-  if (entry.d_type == DT_DIR) {
-    const std::string_view name = entry.d_name;
-    return FILE_ATTRIBUTE_DIRECTORY | (name[0] == '.' ? FILE_ATTRIBUTE_HIDDEN : 0);
-  }
+  const std::string_view name = entry.d_name;
+  const uint32_t hidden = name[0] == '.' ? FILE_ATTRIBUTE_HIDDEN : 0;
+  if (entry.d_type == DT_DIR) return FILE_ATTRIBUTE_DIRECTORY | hidden;
   const int folder = dirfd(dir_);
+  // One call per plain file: whoever is not root may write exactly what access() allows;
+  // root may write everything on a writable volume, so only the permission bits count.
+  if (entry.d_type == DT_REG && !asRoot_) {
+    const bool readOnly = faccessat(folder, entry.d_name, W_OK, AT_EACCESS) != 0;
+    return FILE_ATTRIBUTE_ARCHIVE | (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | hidden;
+  }
   struct stat status {};
   if (fstatat(folder, entry.d_name, &status, 0) != 0) return FILE_ATTRIBUTE_SYSTEM;
   const bool readOnly =
-      S_ISREG(status.st_mode) && IsReadOnly(status, faccessat(folder, entry.d_name, W_OK, 0));
-  return Attributes(status, readOnly, entry.d_name);
+      S_ISREG(status.st_mode) &&
+      (asRoot_ ? readOnlyVolume_ || (status.st_mode & 0222) == 0
+               : IsReadOnly(status, faccessat(folder, entry.d_name, W_OK, AT_EACCESS)));
+  return Attributes(status, readOnly, name);
 }
 
 uint32_t FolderSearch::AttributesOf(const std::filesystem::path& file, const std::string& name) {

@@ -41,6 +41,8 @@ class FolderSearch {
   int openError_ = 0;
   WildcardPattern pattern_;
   int dotsLeft_;
+  bool asRoot_;
+  bool readOnlyVolume_ = false;
 };
 
 }  // namespace platform
