@@ -111,13 +111,15 @@ std::optional<ChildStart> Shell::Plan(const ShellExecuteInfo& info) const {
     const bool www = System::LowerAscii(info.file.substr(0, 4)) == "www.";
     return Opener(www ? "http://" + info.file : info.file);
   }
+  // The working folder: the one given, which must exist, else the current directory.
   const std::string folder = info.directory.empty() ? files_.GetCurrentDirectory() : info.directory;
-  if (!info.directory.empty() && !files_.DirectoryExists(folder)) return std::nullopt;
+  const bool folderExists = files_.DirectoryExists(folder);
+  if (!info.directory.empty() && !folderExists) return std::nullopt;
 
   ChildStart start;
   start.environment = environment_;
   start.arguments = SplitCommandLine(info.parameters);
-  if (files_.DirectoryExists(folder)) start.directory = files_.ToHost(folder);
+  if (folderExists) start.directory = files_.ToHost(folder);
   if (IsBareName(info.file)) {
     const auto program = ProgramInFolder(info.file);
     if (!program) return std::nullopt;
