@@ -8,6 +8,7 @@
 #include "ui/Bounds.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
+#include "ui/DropDownList.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
@@ -30,6 +31,8 @@ class Kit {
   virtual std::unique_ptr<Button> CreateButton(Container& parent, const ui::Bounds& bounds) = 0;
   virtual std::unique_ptr<GroupBox> CreateGroupBox(Container& parent, const ui::Bounds& bounds) = 0;
   virtual std::unique_ptr<Edit> CreateEdit(Container& parent, const ui::Bounds& bounds) = 0;
+  virtual std::unique_ptr<DropDownList> CreateDropDownList(Container& parent,
+                                                           const ui::Bounds& bounds) = 0;
 };
 
 }  // namespace ui

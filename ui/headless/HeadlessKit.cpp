@@ -2,6 +2,7 @@
 
 #include "ui/headless/HeadlessButton.h"
 #include "ui/headless/HeadlessCheckBox.h"
+#include "ui/headless/HeadlessDropDownList.h"
 #include "ui/headless/HeadlessEdit.h"
 #include "ui/headless/HeadlessForm.h"
 #include "ui/headless/HeadlessGroupBox.h"
@@ -31,6 +32,11 @@ std::unique_ptr<GroupBox> HeadlessKit::CreateGroupBox(Container& parent, const u
 
 std::unique_ptr<Edit> HeadlessKit::CreateEdit(Container& parent, const ui::Bounds& bounds) {
   return std::make_unique<HeadlessEdit>(parent, bounds, app_);
+}
+
+std::unique_ptr<DropDownList> HeadlessKit::CreateDropDownList(Container& parent,
+                                                              const ui::Bounds& bounds) {
+  return std::make_unique<HeadlessDropDownList>(parent, bounds, app_);
 }
 
 }  // namespace ui

@@ -19,6 +19,8 @@ class HeadlessKit : public Kit {
   std::unique_ptr<Button> CreateButton(Container& parent, const ui::Bounds& bounds) override;
   std::unique_ptr<GroupBox> CreateGroupBox(Container& parent, const ui::Bounds& bounds) override;
   std::unique_ptr<Edit> CreateEdit(Container& parent, const ui::Bounds& bounds) override;
+  std::unique_ptr<DropDownList> CreateDropDownList(Container& parent,
+                                                   const ui::Bounds& bounds) override;
 
  private:
   HeadlessApplication app_;

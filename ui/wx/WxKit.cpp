@@ -7,6 +7,7 @@
 
 #include "ui/wx/WxButton.h"
 #include "ui/wx/WxCheckBox.h"
+#include "ui/wx/WxDropDownList.h"
 #include "ui/wx/WxEdit.h"
 #include "ui/wx/WxForm.h"
 #include "ui/wx/WxGroupBox.h"
@@ -59,6 +60,11 @@ std::unique_ptr<GroupBox> WxKit::CreateGroupBox(Container& parent, const ui::Bou
 
 std::unique_ptr<Edit> WxKit::CreateEdit(Container& parent, const ui::Bounds& bounds) {
   return std::make_unique<WxEdit>(parent, bounds);
+}
+
+std::unique_ptr<DropDownList> WxKit::CreateDropDownList(Container& parent,
+                                                        const ui::Bounds& bounds) {
+  return std::make_unique<WxDropDownList>(parent, bounds);
 }
 
 }  // namespace ui
