@@ -8,14 +8,18 @@ function(sm_warnings target)
   endif()
 endfunction()
 
-# sm_library(NAME [DIR dir] [DEPS lib...]): a static library of the *.cpp files of DIR
-# (default: the current folder), with the repository root on its include path.
+# sm_library(NAME [DIR dir] [DEPS lib...] [EXCLUDE file...]): a static library of the *.cpp
+# files of DIR (default: the current folder) but the EXCLUDEd ones (a program's main), with
+# the repository root on its include path.
 function(sm_library name)
-  cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DIR" "DEPS;EXCLUDE" ${ARGN})
   if(NOT ARG_DIR)
     set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
   file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${ARG_DIR}/${excluded})
+  endforeach()
   file(GLOB headers CONFIGURE_DEPENDS ${ARG_DIR}/*.h)
   if(NOT sources)
     # Headers only so far: nothing to compile, but dependents still see the include path.

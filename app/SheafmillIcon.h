@@ -1,0 +1,6 @@
+#pragma once
+// The main window's icon.
+
+#include "ui/Icon.h"
+
+ui::Icon SheafmillIcon();

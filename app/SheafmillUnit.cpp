@@ -1,0 +1,157 @@
+#include "app/SheafmillUnit.h"
+
+#include <algorithm>
+
+#include "app/SheafmillIcon.h"
+#include "app/VendorNotice.h"
+#include "convert/DriverControl.h"
+#include "convert/Wow64Check.h"
+#include "platform/AsciiCase.h"
+#include "platform/WinTypes.h"
+
+namespace {
+
+constexpr char kCaption[] = "Sheafmill 3.01 - Batch Convert to PDF files";
+constexpr ui::Size kClientSize{659, 446};
+// The word that every printer name of the PDF driver's family holds, in upper case.
+constexpr char kFamilyWord[] = "VELTRA";
+
+}  // namespace
+
+TForm1::TForm1(ui::Kit& kit, platform::Platform& platform, controls::ProcessPrinters& printers)
+    : window_(kit.CreateForm(nullptr)), kit_(kit), platform_(platform), printers_(printers) {
+  window_->SetCaption(kCaption);
+  window_->SetClientSize(kClientSize);
+  window_->SetPosition(ui::FormPosition::ScreenCenter);
+  window_->SetIcon(SheafmillIcon());
+  CreateControls();
+  ConnectHandlers();
+  kit_.App().Dispatch([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateControls() {
+  ui::Form& form = *window_;
+  GroupBox3 = NewGroupBox("GroupBox3", {8, 8, 209, 185}, "File Format", 13);
+  CheckBox1 = NewCheckBox(form, "CheckBox1", {16, 24, 185, 17}, "Microsoft Word (.DOC)", true, 1);
+  CheckBox2 = NewCheckBox(form, "CheckBox2", {16, 48, 185, 17}, "Microsoft Excel (.XLS)", false, 2);
+  CheckBox3 =
+      NewCheckBox(form, "CheckBox3", {16, 72, 185, 17}, "Microsoft PowerPoint (.PPT)", false, 3);
+  CheckBox4 = NewCheckBox(form, "CheckBox4", {16, 96, 185, 17}, "Plain Text File (.TXT)", true, 4);
+  CheckBox5 =
+      NewCheckBox(form, "CheckBox5", {16, 120, 185, 17}, "Rich Text File  (.RTF)  ", true, 5);
+  CheckBox6 =
+      NewCheckBox(*GroupBox3, "CheckBox6", {16, 144, 177, 17}, "Web Pages (.HTM, .HTML)", false, 0);
+  CheckBox7 = NewCheckBox(*GroupBox3, "CheckBox7", {16, 168, 185, 17},
+                          "AutoCAD drawings (.DWG, .DXF)", false, 1);
+  // ZELPrinterCombo1: {8, 200, 209, 28}, tab order 7, on the form.
+  GroupBox4 = NewGroupBox("GroupBox4", {16, 232, 185, 113}, "Control Center", 14);
+  Button4 = NewButton(form, "Button4", {44, 248, 129, 25}, "Convert", 0);
+  Button2 = NewButton(*GroupBox4, "Button2", {44, 280, 129, 25}, "Advanced Options", 1);
+  Button1 = NewButton(*GroupBox4, "Button1", {44, 312, 129, 25}, "Exit", 0);
+  GroupBox5 = NewGroupBox("GroupBox5", {16, 352, 185, 65}, "Status", 15);
+  Label1 = NewLabel(*GroupBox5, "Label1", {24, 376, 146, 13}, "Ready. Please choose file type");
+  Label2 =
+      NewLabel(*GroupBox5, "Label2", {24, 392, 131, 13}, "                  and source files ");
+  Label3 = NewLabel(form, "Label3", {14, 424, 187, 13}, kVendorNotice);
+  GroupBox1 = NewGroupBox("GroupBox1", {224, 8, 425, 217}, "Source Files", 11);
+  // ZELExplorerTree1: {232, 24, 201, 193}, tab order 8, on the form; Directory "nil",
+  // Network true, FastLoad false, HideSelection false, ParentColor false.
+  // ZELExplorerView1: {432, 24, 201, 193}, tab order 6, on the form; ItemHeight 18, Mask
+  // "*.doc;*.txt;*.rtf", MultiSelect true, CharCase lower case, Columns 1.
+  GroupBox2 = NewGroupBox("GroupBox2", {224, 225, 425, 216}, "Destination Files (Format: PDF)", 12);
+  // ZELExplorerTree2: {232, 240, 201, 193}, tab order 9, settings as ZELExplorerTree1.
+  // ZELExplorerView2: {432, 240, 201, 193}, tab order 10; ItemHeight 18, Mask "*.pdf", single
+  // selection, CharCase lower case, Columns 1.
+}
+
+void TForm1::ConnectHandlers() {
+  window_->OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  window_->OnClose = [this] { FormClose(); };
+  Button1->OnClick = [this] { Button1Click(); };
+  Label3->OnClick = [this] { Label3Click(); };
+}
+
+void TForm1::FormCreate() {
+  IsWow64 = IsWow64Windows(platform_.Sys());
+  Label3->SetCaption(NoticeForYear(Label3->Caption(), platform_.Sys().CurrentDate().year));
+  OverwriteMode = 3;
+  CheckVeltraPrinter();
+  // Next, with the trees and the printer combo: the source tree opens on the user's Desktop
+  // folder, then the combo preselects the PDF printer. An error in the folder step ends
+  // FormCreate before the preselection.
+}
+
+void TForm1::CheckVeltraPrinter() {
+  printers_.Refresh();
+  const std::vector<std::string> names = printers_.Names();
+  bool found = std::any_of(names.begin(), names.end(), [](const std::string& name) {
+    return platform::AsciiUpper(name).find(kFamilyWord) != std::string::npos;
+  });
+  if (!found) {
+    kit_.App().ShowMessage(kNoVeltraPrinter);
+    OpenVendorPage();
+  }
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  DriverControl(platform_.Registry()).ResetAutomaticOutput();
+  canClose = true;
+}
+
+void TForm1::FormClose() {
+  DriverControl(platform_.Registry()).ResetAutomaticOutput();
+}
+
+void TForm1::Button1Click() {
+  window_->Close();
+}
+
+void TForm1::Label3Click() {
+  OpenVendorPage();
+}
+
+void TForm1::OpenVendorPage() {
+  // Whether a browser could be started is not reported.
+  platform_.ShellServices().ShellExecute({"open", kVendorWebPage, "", "", platform::SW_SHOW});
+}
+
+std::unique_ptr<ui::GroupBox> TForm1::NewGroupBox(const char* name, const ui::Bounds& bounds,
+                                                  const char* caption, int tabOrder) {
+  std::unique_ptr<ui::GroupBox> box = kit_.CreateGroupBox(*window_, bounds);
+  box->SetName(name);
+  box->SetCaption(caption);
+  box->SetBold(true);
+  box->SetTabOrder(tabOrder);
+  return box;
+}
+
+std::unique_ptr<ui::CheckBox> TForm1::NewCheckBox(ui::Container& parent, const char* name,
+                                                  const ui::Bounds& bounds, const char* caption,
+                                                  bool checked, int tabOrder) {
+  std::unique_ptr<ui::CheckBox> box = kit_.CreateCheckBox(parent, bounds);
+  box->SetName(name);
+  box->SetCaption(caption);
+  box->SetChecked(checked);
+  box->SetTabOrder(tabOrder);
+  return box;
+}
+
+std::unique_ptr<ui::Button> TForm1::NewButton(ui::Container& parent, const char* name,
+                                              const ui::Bounds& bounds, const char* caption,
+                                              int tabOrder) {
+  std::unique_ptr<ui::Button> button = kit_.CreateButton(parent, bounds);
+  button->SetName(name);
+  button->SetCaption(caption);
+  button->SetTabOrder(tabOrder);
+  return button;
+}
+
+std::unique_ptr<ui::Label> TForm1::NewLabel(ui::Container& parent, const char* name,
+                                            const ui::Bounds& bounds, const char* caption) {
+  std::unique_ptr<ui::Label> label = kit_.CreateLabel(parent, bounds);
+  label->SetName(name);
+  label->SetCaption(caption);
+  return label;
+}

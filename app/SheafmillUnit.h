@@ -1,0 +1,90 @@
+#pragma once
+// TForm1, Sheafmill's main window: the file-type boxes, the source and destination browsers,
+// the printer combo, the Convert, Advanced Options and Exit buttons, the two status lines
+// and the maker's notice, with the state that the conversion run and the options dialog
+// share. Start-up checks run in FormCreate; closing switches the driver's automatic output
+// off.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "controls/ProcessPrinters.h"
+#include "platform/Platform.h"
+#include "platform/automation/Variant.h"
+#include "ui/Kit.h"
+
+class TForm1 {
+ public:
+  // Builds the window and its controls as designed, then runs FormCreate; an error that
+  // escapes FormCreate goes to the error report and the window is built all the same.
+  TForm1(ui::Kit& kit, platform::Platform& platform, controls::ProcessPrinters& printers);
+  ~TForm1();
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  ui::Form& Window() const { return *window_; }
+
+  // Handlers.
+  void FormCreate();
+  void FormCloseQuery(bool& canClose);
+  void FormClose();
+  void Button1Click();
+  void Label3Click();
+
+ private:
+  std::unique_ptr<ui::Form> window_;
+
+ public:
+  // The controls, by their design names; group boxes before the controls that lie on them.
+  std::unique_ptr<ui::GroupBox> GroupBox3;
+  std::unique_ptr<ui::CheckBox> CheckBox1;
+  std::unique_ptr<ui::CheckBox> CheckBox2;
+  std::unique_ptr<ui::CheckBox> CheckBox3;
+  std::unique_ptr<ui::CheckBox> CheckBox4;
+  std::unique_ptr<ui::CheckBox> CheckBox5;
+  std::unique_ptr<ui::CheckBox> CheckBox6;
+  std::unique_ptr<ui::CheckBox> CheckBox7;
+  // ZELPrinterCombo1, the printer combo, joins here.
+  std::unique_ptr<ui::GroupBox> GroupBox4;
+  std::unique_ptr<ui::Button> Button4;
+  std::unique_ptr<ui::Button> Button2;
+  std::unique_ptr<ui::Button> Button1;
+  std::unique_ptr<ui::GroupBox> GroupBox5;
+  std::unique_ptr<ui::Label> Label1;
+  std::unique_ptr<ui::Label> Label2;
+  std::unique_ptr<ui::Label> Label3;
+  std::unique_ptr<ui::GroupBox> GroupBox1;
+  // ZELExplorerTree1 and ZELExplorerView1, the source browser, join here.
+  std::unique_ptr<ui::GroupBox> GroupBox2;
+  // ZELExplorerTree2 and ZELExplorerView2, the destination browser, join here.
+
+  // The state shared with the conversion run and the options dialog.
+  platform::Variant HostApp;  // the authoring application of the running pass, else empty
+  std::string DocTitle;
+  std::string DocSubject;
+  std::string DocAuthor;
+  std::string DocKeywords;
+  int32_t OverwriteMode = 0;  // 3 overwrites an existing PDF, 1 keeps it
+  bool IsWow64 = false;
+
+ private:
+  void CreateControls();
+  void ConnectHandlers();
+  void CheckVeltraPrinter();
+  void OpenVendorPage();
+  std::unique_ptr<ui::GroupBox> NewGroupBox(const char* name, const ui::Bounds& bounds,
+                                            const char* caption, int tabOrder);
+  std::unique_ptr<ui::CheckBox> NewCheckBox(ui::Container& parent, const char* name,
+                                            const ui::Bounds& bounds, const char* caption,
+                                            bool checked, int tabOrder);
+  std::unique_ptr<ui::Button> NewButton(ui::Container& parent, const char* name,
+                                        const ui::Bounds& bounds, const char* caption,
+                                        int tabOrder);
+  std::unique_ptr<ui::Label> NewLabel(ui::Container& parent, const char* name,
+                                      const ui::Bounds& bounds, const char* caption);
+
+  ui::Kit& kit_;
+  platform::Platform& platform_;
+  controls::ProcessPrinters& printers_;
+};

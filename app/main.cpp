@@ -1,0 +1,25 @@
+// sheafmill: the window on the user's display and profile. It reads no command line.
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "app/RunSheafmill.h"
+#include "platform/Platform.h"
+#include "ui/wx/StartWxKit.h"
+
+int main(int /*argc*/, char** argv) {
+  std::unique_ptr<ui::Kit> kit = ui::StartWxKit(argv[0]);
+  if (!kit) {
+    std::fprintf(stderr, "sheafmill: cannot open the display; is DISPLAY set?\n");
+    return 1;
+  }
+  platform::PlatformOptions options;
+  try {
+    options = platform::Platform::UserOptions();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "sheafmill: %s\n", error.what());
+    return 1;
+  }
+  return RunSheafmill(*kit, options);
+}
