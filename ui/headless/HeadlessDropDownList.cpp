@@ -80,6 +80,7 @@ int HeadlessDropDownList::DefaultFontTextWidth(const std::string& text) const {
 }
 
 bool HeadlessDropDownList::UserDropDown() {
+  ShownOnScreen();
   return Input([this] {
     DropDown();
     // The list opens with the selected entry in sight.
@@ -93,13 +94,19 @@ bool HeadlessDropDownList::UserCloseUp() {
 }
 
 bool HeadlessDropDownList::UserPick(int index) {
+  ShownOnScreen();
   if (index < 0 || index >= Count()) throw platform::EListError::OutOfBounds(index);
   if (!DroppedDown() && !UserDropDown()) return false;
   return Input([this, index] { Pick(index); });
 }
 
 bool HeadlessDropDownList::UserStep(int delta) {
+  ShownOnScreen();
   return Input([this, delta] { Step(delta); });
+}
+
+void HeadlessDropDownList::ShownOnScreen() {
+  if (TakesInput() && !HasWindow()) App().Dispatch([this] { WindowNeeded(); });
 }
 
 Rect HeadlessDropDownList::FieldRect() const {

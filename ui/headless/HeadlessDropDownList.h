@@ -51,7 +51,9 @@ class HeadlessDropDownList : public HeadlessControl<DropDownList> {
   int DefaultFontTextWidth(const std::string& text) const override;
 
   // What a user does; each returns whether the input reached the control (enabled, on a form
-  // that takes input). Picking drops the list down first when it is closed.
+  // that takes input). A control the user sees has its window: the first input creates it
+  // (an error of the owner's hook goes to the error report). Picking drops the list down
+  // first when it is closed.
   bool UserDropDown();
   bool UserCloseUp();
   bool UserPick(int index);  // EListError when the list has no such entry
@@ -72,6 +74,7 @@ class HeadlessDropDownList : public HeadlessControl<DropDownList> {
 
  private:
   bool UserStep(int delta);
+  void ShownOnScreen();
 
   int top_ = 0;
 };

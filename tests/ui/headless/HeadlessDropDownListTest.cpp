@@ -45,6 +45,20 @@ TEST_F(HeadlessDropDownListTest, TheWindowIsCreatedOnFirstUseAndRecreatedEmpty) 
   EXPECT_THROW(list->Item(1), platform::EListError);
 }
 
+TEST_F(HeadlessDropDownListTest, TheUsersFirstInputFindsTheWindowCreated) {
+  list->OnWindowCreated = [&] {
+    list->Add("only");
+    throw platform::Error("Filling failed");
+  };
+  form->Show();
+  EXPECT_TRUE(List().UserDropDown());
+  EXPECT_TRUE(list->HasWindow());
+  EXPECT_TRUE(list->DroppedDown());
+  EXPECT_EQ(list->Count(), 1);
+  ASSERT_EQ(kit.App().Messages().size(), 1u);
+  EXPECT_EQ(kit.App().Messages()[0].text, "Filling failed.");
+}
+
 TEST_F(HeadlessDropDownListTest, SelectingFromCodeNotifiesNothingAndAStrayIndexSelectsNone) {
   int picks = 0;
   list->OnSelect = [&] { ++picks; };
