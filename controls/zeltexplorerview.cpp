@@ -183,12 +183,12 @@ void TZELExplorerView::AddMatches(const std::string& pattern, std::optional<ui::
   if (search == platform::INVALID_HANDLE_VALUE) return;
   SearchScope scope(files_, search);
   do {
-    if ((found.Attributes & kNotListed) == 0) AddEntry(found.Name, busy);
+    if ((found.Attributes & kNotListed) == 0) AddEntry(std::move(found.Name), busy);
   } while (files_.FindNextFile(search, found));
 }
 
-void TZELExplorerView::AddEntry(const std::string& name, std::optional<ui::BusyCursor>& busy) {
-  int position = base_->Add(name);
+void TZELExplorerView::AddEntry(std::string name, std::optional<ui::BusyCursor>& busy) {
+  int position = base_->Add(std::move(name));
   if (position < 0) throw platform::EOutOfResources("Unable to insert a line");
   if (position == kHourGlassPosition && !busy) busy.emplace(application_);
 }

@@ -85,7 +85,7 @@ class TZELExplorerView {
 
   void ReadEntries();
   void AddMatches(const std::string& pattern, std::optional<ui::BusyCursor>& busy);
-  void AddEntry(const std::string& name, std::optional<ui::BusyCursor>& busy);
+  void AddEntry(std::string name, std::optional<ui::BusyCursor>& busy);
   void EnterDirectory(const std::string& path);
   std::string FullPath(const std::string& entry) const;
   std::string CurrentFileName();

@@ -11,37 +11,34 @@ namespace {
 // Long enough that the blocks stay few, short enough that shifting one block is cheap.
 constexpr size_t kMaxBlock = 512;
 
-bool Before(const std::string& a, const std::string& b) {
-  return platform::System::CompareString(a, b, true) < 0;
-}
-
 }  // namespace
 
 int SortedStrings::Insert(std::string text) {
   auto id = static_cast<uint32_t>(items_.size());
+  std::string key = platform::System::SortKey(text);
   if (blocks_.empty()) {
     blocks_.emplace_back();
     starts_.push_back(0);
   }
-  size_t block = BlockFor(text);
+  size_t block = BlockFor(key);
   Block& order = blocks_[block];
-  auto at = std::upper_bound(
-      order.begin(), order.end(), text,
-      [this](const std::string& t, uint32_t i) { return Before(t, items_[i].text); });
+  auto at =
+      std::upper_bound(order.begin(), order.end(), key,
+                       [this](const std::string& k, uint32_t i) { return k < items_[i].key; });
   int position = starts_[block] + static_cast<int>(at - order.begin());
-  items_.push_back(Item{std::move(text)});
+  items_.push_back(Item{std::move(text), std::move(key)});
   order.insert(at, id);
   for (size_t later = block + 1; later < starts_.size(); ++later) ++starts_[later];
   if (order.size() > kMaxBlock) SplitBlock(block);
   return position;
 }
 
-// The first block whose last string sorts after the text, else the last block: equal strings
+// The first block whose last string sorts after the key, else the last block: equal strings
 // go behind the ones already there.
-size_t SortedStrings::BlockFor(const std::string& text) const {
+size_t SortedStrings::BlockFor(const std::string& key) const {
   auto found = std::upper_bound(
-      blocks_.begin(), blocks_.end() - 1, text,
-      [this](const std::string& t, const Block& b) { return Before(t, items_[b.back()].text); });
+      blocks_.begin(), blocks_.end() - 1, key,
+      [this](const std::string& k, const Block& b) { return k < items_[b.back()].key; });
   return static_cast<size_t>(found - blocks_.begin());
 }
 

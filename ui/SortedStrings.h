@@ -1,7 +1,8 @@
 #pragma once
 // The strings of a sorted list box with their selection flags, ordered as the platform's list
 // control orders them: alphabetically in the user's locale, ignoring letter case; equal
-// strings in the order they came. The order is kept in blocks of a few hundred positions, so
+// strings in the order they came. Each string is compared by its sort key, made once when it
+// comes in. The order is kept in blocks of a few hundred positions, so
 // that a folder of a hundred thousand files is read without moving the whole list on every
 // insertion, and each insertion still tells the position it took.
 
@@ -33,13 +34,14 @@ class SortedStrings {
  private:
   struct Item {
     std::string text;
+    std::string key;  // the platform's sort key of the text
     bool selected = false;
   };
   using Block = std::vector<uint32_t>;  // positions into items_, in sorted order
 
   const Item& ItemAt(int index) const;
   Item& ItemAt(int index);
-  size_t BlockFor(const std::string& text) const;
+  size_t BlockFor(const std::string& key) const;
   void SplitBlock(size_t block);
 
   std::vector<Item> items_;    // in the order they came

@@ -72,6 +72,19 @@ int CompareLetterCase(std::string_view a, std::string_view b) {
   return 0;
 }
 
+// Each weight as three big-endian bytes. No weight has three zero bytes, so a zero triple
+// sorts below every weight and can end a part of a key.
+void AppendWeights(std::string& key, std::string_view text, bool skipIgnorable) {
+  size_t pos = 0;
+  char32_t folded = 0;
+  while (NextFolded(text, pos, skipIgnorable, folded)) {
+    const uint32_t weight = SortWeight(folded);
+    key.push_back(static_cast<char>(weight >> 16));
+    key.push_back(static_cast<char>((weight >> 8) & 0xFF));
+    key.push_back(static_cast<char>(weight & 0xFF));
+  }
+}
+
 }  // namespace
 
 std::optional<bool> System::IsWow64Process() const {
@@ -123,6 +136,16 @@ int System::CompareString(const std::string& a, const std::string& b, bool ignor
 
 int System::CompareTextIgnoreCase(const std::string& a, const std::string& b) {
   return CompareString(a, b, true);
+}
+
+// The two passes of CompareString one after the other, the first one ended by a zero triple.
+std::string System::SortKey(const std::string& text) {
+  std::string key;
+  key.reserve(6 * text.size() + 3);
+  AppendWeights(key, text, true);
+  key.append(3, '\0');
+  AppendWeights(key, text, false);
+  return key;
 }
 
 std::string System::UpperAscii(std::string text) {

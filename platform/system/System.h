@@ -42,6 +42,10 @@ class System {
   static int CompareString(const std::string& a, const std::string& b, bool ignoreCase);
   // lstrcmpi: CompareString ignoring letter case; 0 for paths equal but for it.
   static int CompareTextIgnoreCase(const std::string& a, const std::string& b);
+  // LCMapString with LCMAP_SORTKEY: a byte string whose plain byte order is the order of
+  // CompareString(a, b, true), equal keys for texts equal but for letter case. Sorting many
+  // names converts each once instead of folding both sides at every comparison.
+  static std::string SortKey(const std::string& text);
   // The ASCII letters a to z in upper case, everything else as it is.
   static std::string UpperAscii(std::string text);
   static std::string LowerAscii(std::string text);

@@ -59,6 +59,24 @@ TEST(SystemCompareTest, IsAConsistentOrder) {
   }
 }
 
+TEST(SystemCompareTest, SortKeysOrderAsTheComparisonIgnoringCase) {
+  std::vector<std::string> names = {"a", "A", "a-b", "ab", "AB", "b", "", "1", "-", "é", "É"};
+  for (const char* name : {"e", "z", "\xff", "a'b", "a b", "coop", "co-op", "co-op-x", "ab-"}) {
+    names.push_back(name);
+  }
+  for (const char* name :
+       {"Ā", "ā", "a.doc", "A.DOC", "a.do", "a~", "a_", "\x01", "R 1-2", "R 12"}) {
+    names.push_back(name);
+  }
+  for (const auto& a : names) {
+    for (const auto& b : names) {
+      EXPECT_EQ(Sign(System::SortKey(a).compare(System::SortKey(b))),
+                Sign(System::CompareString(a, b, true)))
+          << a << " / " << b;
+    }
+  }
+}
+
 TEST(SystemTextTest, ChangesOnlyAsciiLetters) {
   EXPECT_EQ(System::UpperAscii("c:\\straße\\ä-1"), "C:\\STRAßE\\ä-1");
   EXPECT_EQ(System::LowerAscii("C:\\RECYCLED\\Ä"), "c:\\recycled\\Ä");
