@@ -13,6 +13,7 @@
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/Label.h"
+#include "ui/SortedListBox.h"
 
 namespace ui {
 
@@ -33,6 +34,8 @@ class Kit {
   virtual std::unique_ptr<Edit> CreateEdit(Container& parent, const ui::Bounds& bounds) = 0;
   virtual std::unique_ptr<DropDownList> CreateDropDownList(Container& parent,
                                                            const ui::Bounds& bounds) = 0;
+  virtual std::unique_ptr<SortedListBox> CreateSortedListBox(Container& parent,
+                                                             const ui::Bounds& bounds) = 0;
 };
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ui/Canvas.h"
+#include "ui/Control.h"
 #include "ui/SortedStrings.h"
 
 namespace ui {
@@ -32,12 +33,8 @@ struct ListScroll {
   int range = 0;  // units in all; 0 hides the bar
 };
 
-class SortedListBox {
+class SortedListBox : public Control {
  public:
-  virtual ~SortedListBox() = default;
-  SortedListBox(const SortedListBox&) = delete;
-  SortedListBox& operator=(const SortedListBox&) = delete;
-
   // The window. Creating it runs OnWindowCreated; re-creating it drops the strings and the
   // selection and runs the hook again. Nothing happens to a list without a window.
   bool HasWindow() const { return hasWindow_; }
@@ -98,7 +95,7 @@ class SortedListBox {
   std::function<void()> OnSelectionChange;
 
  protected:
-  SortedListBox() = default;
+  explicit SortedListBox(Container& parent) : Control(parent) {}
 
   // The kit repaints and updates its scroll bar: strings, selection or layout changed.
   virtual void Changed() = 0;

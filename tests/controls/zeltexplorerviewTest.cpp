@@ -14,6 +14,7 @@
 #include "platform/shell/Shell.h"
 #include "tests/support/TempDir.h"
 #include "ui/headless/HeadlessApplication.h"
+#include "ui/headless/HeadlessKit.h"
 #include "ui/headless/HeadlessSortedListBox.h"
 
 namespace {
@@ -44,14 +45,16 @@ class ZELExplorerViewTest : public testing::Test {
       Write(name);
     }
     files_.SetCurrentDirectory("E:\\Docs");
+    form_->Show();
   }
 
   std::filesystem::path Write(const std::string& relativeToE) {
     return temp_.WriteFile("e/" + relativeToE, "x");
   }
-  // A list on the kit's headless base, created where the main window has its lists.
+  // A list on the headless base, on a shown form; its input and cursor go through app_.
   std::unique_ptr<TZELExplorerView> MakeList(ui::HeadlessSortedListBox** base = nullptr) {
-    auto box = std::make_unique<ui::HeadlessSortedListBox>(app_, ui::Bounds{8, 8, 257, 184});
+    auto box =
+        std::make_unique<ui::HeadlessSortedListBox>(*form_, ui::Bounds{8, 8, 257, 184}, app_);
     if (base != nullptr) *base = box.get();
     auto list = std::make_unique<TZELExplorerView>(files_, shell_, app_, std::move(box));
     list->OnChange = [this](TZELExplorerView&) { ++changes_; };
@@ -75,6 +78,8 @@ class ZELExplorerViewTest : public testing::Test {
   platform::FileSystem files_;
   platform::Shell shell_;
   CursorRecordingApplication app_;
+  ui::HeadlessKit kit_;
+  std::unique_ptr<ui::Form> form_ = kit_.CreateForm(nullptr);
   int changes_ = 0;
 };
 

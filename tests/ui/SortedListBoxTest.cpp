@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Error.h"
-#include "ui/headless/HeadlessApplication.h"
+#include "ui/headless/HeadlessKit.h"
 #include "ui/headless/HeadlessSortedListBox.h"
 
 namespace {
@@ -23,7 +24,8 @@ constexpr KeyModifiers kCtrlShift{true, true};
 class SortedListBoxTest : public testing::Test {
  protected:
   // A client area of 100 x 100 pixels inside the 2-pixel edge; rows of 20 pixels.
-  SortedListBoxTest() : list(app, ui::Bounds{10, 10, 104, 104}) {
+  SortedListBoxTest() {
+    form->Show();
     list.SetItemHeight(20);
     list.OnWindowCreated = [this] { ++created; };
     list.OnSelectionChange = [this] { ++notified; };
@@ -40,8 +42,10 @@ class SortedListBoxTest : public testing::Test {
     return selected;
   }
 
-  ui::HeadlessApplication app;
-  ui::HeadlessSortedListBox list;
+  ui::HeadlessKit kit;
+  std::unique_ptr<ui::Form> form = kit.CreateForm(nullptr);
+  std::unique_ptr<ui::SortedListBox> box = kit.CreateSortedListBox(*form, {10, 10, 104, 104});
+  ui::HeadlessSortedListBox& list = static_cast<ui::HeadlessSortedListBox&>(*box);
   int created = 0;
   int notified = 0;
 };
@@ -273,8 +277,8 @@ TEST_F(SortedListBoxTest, AnErrorInTheChangeHookGoesToTheErrorReport) {
   Fill(2);
   list.OnSelectionChange = [] { throw platform::Error("broken"); };
   list.UserClick(1);
-  ASSERT_EQ(app.Messages().size(), 1u);
-  EXPECT_EQ(app.Messages()[0].icon, ui::MessageIcon::Stop);
+  ASSERT_EQ(kit.App().Messages().size(), 1u);
+  EXPECT_EQ(kit.App().Messages()[0].icon, ui::MessageIcon::Stop);
   EXPECT_EQ(list.ItemIndex(), 1);
 }
 

@@ -7,6 +7,7 @@
 #include "ui/headless/HeadlessForm.h"
 #include "ui/headless/HeadlessGroupBox.h"
 #include "ui/headless/HeadlessLabel.h"
+#include "ui/headless/HeadlessSortedListBox.h"
 
 namespace ui {
 
@@ -37,6 +38,11 @@ std::unique_ptr<Edit> HeadlessKit::CreateEdit(Container& parent, const ui::Bound
 std::unique_ptr<DropDownList> HeadlessKit::CreateDropDownList(Container& parent,
                                                               const ui::Bounds& bounds) {
   return std::make_unique<HeadlessDropDownList>(parent, bounds, app_);
+}
+
+std::unique_ptr<SortedListBox> HeadlessKit::CreateSortedListBox(Container& parent,
+                                                                const ui::Bounds& bounds) {
+  return std::make_unique<HeadlessSortedListBox>(parent, bounds, app_);
 }
 
 }  // namespace ui

@@ -63,39 +63,43 @@ bool DrawnRow::Focused() const {
                      [](const DrawOp& op) { return op.kind == DrawOp::Kind::Focus; });
 }
 
-HeadlessSortedListBox::HeadlessSortedListBox(Application& app, const ui::Bounds& bounds)
-    : app_(app), bounds_(bounds) {}
-
 int HeadlessSortedListBox::ClientWidth() const {
-  return std::max(0, bounds_.width - 2 * kEdge);
+  return std::max(0, Bounds().width - 2 * kEdge);
 }
 
 int HeadlessSortedListBox::ClientHeight() const {
-  return std::max(0, bounds_.height - 2 * kEdge);
+  return std::max(0, Bounds().height - 2 * kEdge);
 }
 
 void HeadlessSortedListBox::SetBounds(const ui::Bounds& bounds) {
-  bounds_ = bounds;
+  HeadlessControl::SetBounds(bounds);
   Resized();
 }
 
-void HeadlessSortedListBox::UserClick(int index, KeyModifiers modifiers) {
-  app_.Dispatch([&] { Click(index, modifiers); });
+bool HeadlessSortedListBox::UserClick(int index, KeyModifiers modifiers) {
+  ShownOnScreen();
+  return Input([this, index, modifiers] { Click(index, modifiers); });
 }
 
-void HeadlessSortedListBox::UserClickAt(int x, int y, KeyModifiers modifiers) {
-  UserClick(ItemAtPoint(x, y), modifiers);
+bool HeadlessSortedListBox::UserClickAt(int x, int y, KeyModifiers modifiers) {
+  ShownOnScreen();
+  return UserClick(ItemAtPoint(x, y), modifiers);
 }
 
-void HeadlessSortedListBox::UserKey(ListKey key, KeyModifiers modifiers) {
-  app_.Dispatch([&] { KeyDown(key, modifiers); });
+bool HeadlessSortedListBox::UserKey(ListKey key, KeyModifiers modifiers) {
+  ShownOnScreen();
+  return Input([this, key, modifiers] { KeyDown(key, modifiers); });
+}
+
+void HeadlessSortedListBox::ShownOnScreen() {
+  if (TakesInput() && !HasWindow()) App().Dispatch([this] { WindowNeeded(); });
 }
 
 std::vector<DrawnRow> HeadlessSortedListBox::Paint() {
   WindowNeeded();
   std::vector<DrawnRow> rows;
   RecordingCanvas canvas(rows);
-  PaintItems(canvas, true);
+  PaintItems(canvas, Focused());
   return rows;
 }
 

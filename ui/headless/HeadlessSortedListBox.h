@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/Application.h"
 #include "ui/Bounds.h"
 #include "ui/SortedListBox.h"
+#include "ui/headless/HeadlessControl.h"
 
 namespace ui {
 
@@ -38,25 +38,25 @@ struct DrawnRow {
   bool Focused() const;
 };
 
-class HeadlessSortedListBox : public SortedListBox {
+class HeadlessSortedListBox : public HeadlessControl<SortedListBox> {
  public:
-  // `bounds` is the window's place on its form; the client area lies inside a 2-pixel edge.
-  // User input runs through the application's dispatcher, as every window handler does.
-  HeadlessSortedListBox(Application& app, const ui::Bounds& bounds);
+  // The client area lies inside the window's 2-pixel edge.
+  using HeadlessControl::HeadlessControl;
 
   int ClientWidth() const override;
   int ClientHeight() const override;
-  ui::Bounds Bounds() const { return bounds_; }
-  void SetBounds(const ui::Bounds& bounds);
+  void SetBounds(const ui::Bounds& bounds) override;
 
-  // What a user does; an error that escapes a hook goes to the general error report.
-  void UserClick(int index, KeyModifiers modifiers = {});
-  void UserClickAt(int x, int y, KeyModifiers modifiers = {});
-  void UserKey(ListKey key, KeyModifiers modifiers = {});
+  // What a user does; each returns whether the input reached the list (enabled, on a form
+  // that takes input). A list the user sees has its window: the first input creates it. An
+  // error that escapes a hook goes to the general error report.
+  bool UserClick(int index, KeyModifiers modifiers = {});
+  bool UserClickAt(int x, int y, KeyModifiers modifiers = {});
+  bool UserKey(ListKey key, KeyModifiers modifiers = {});
 
   // What the window shows: the visible rows, drawn now (a window that is painted exists, so
-  // this creates it when there is none). The window has the keyboard focus for this
-  // purpose, so the focused row carries a focus rectangle.
+  // this creates it when there is none). The focused row carries a focus rectangle when the
+  // list has the keyboard focus.
   std::vector<DrawnRow> Paint();
   // How often the kit was told to repaint.
   int Repaints() const { return repaints_; }
@@ -68,8 +68,8 @@ class HeadlessSortedListBox : public SortedListBox {
   bool HasRoomForItem() const override;
 
  private:
-  Application& app_;
-  ui::Bounds bounds_;
+  void ShownOnScreen();
+
   int repaints_ = 0;
   std::optional<std::size_t> capacity_;
 };

@@ -12,6 +12,7 @@
 #include "ui/wx/WxForm.h"
 #include "ui/wx/WxGroupBox.h"
 #include "ui/wx/WxLabel.h"
+#include "ui/wx/WxSortedListBox.h"
 #include "ui/wx/WxTheme.h"
 
 namespace ui {
@@ -65,6 +66,11 @@ std::unique_ptr<Edit> WxKit::CreateEdit(Container& parent, const ui::Bounds& bou
 std::unique_ptr<DropDownList> WxKit::CreateDropDownList(Container& parent,
                                                         const ui::Bounds& bounds) {
   return std::make_unique<WxDropDownList>(parent, bounds);
+}
+
+std::unique_ptr<SortedListBox> WxKit::CreateSortedListBox(Container& parent,
+                                                          const ui::Bounds& bounds) {
+  return std::make_unique<WxSortedListBox>(parent, bounds);
 }
 
 }  // namespace ui

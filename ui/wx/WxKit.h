@@ -28,6 +28,8 @@ class WxKit : public Kit {
   std::unique_ptr<Edit> CreateEdit(Container& parent, const ui::Bounds& bounds) override;
   std::unique_ptr<DropDownList> CreateDropDownList(Container& parent,
                                                    const ui::Bounds& bounds) override;
+  std::unique_ptr<SortedListBox> CreateSortedListBox(Container& parent,
+                                                     const ui::Bounds& bounds) override;
 
  private:
   WxKit() = default;

@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/headless/HeadlessApplication.h"
+#include "ui/headless/HeadlessKit.h"
 
 namespace {
 
@@ -14,10 +15,15 @@ using ui::ListColour;
 
 class HeadlessSortedListBoxTest : public testing::Test {
  protected:
-  HeadlessSortedListBoxTest() : list(app, ui::Bounds{0, 0, 124, 64}) { list.SetItemHeight(20); }
+  HeadlessSortedListBoxTest() {
+    form->Show();
+    list.SetItemHeight(20);
+  }
 
-  ui::HeadlessApplication app;
-  ui::HeadlessSortedListBox list;
+  ui::HeadlessKit kit;
+  std::unique_ptr<ui::Form> form = kit.CreateForm(nullptr);
+  std::unique_ptr<ui::SortedListBox> box = kit.CreateSortedListBox(*form, {0, 0, 124, 64});
+  ui::HeadlessSortedListBox& list = static_cast<ui::HeadlessSortedListBox&>(*box);
 };
 
 TEST_F(HeadlessSortedListBoxTest, TheClientAreaLiesInsideTheEdge) {
@@ -80,6 +86,24 @@ TEST_F(HeadlessSortedListBoxTest, TheOwnerDrawsIntoTheRowRectangle) {
   EXPECT_EQ(rows[1].ops[0].icon, 8);
   EXPECT_EQ(rows[1].ops[0].y, 20);
   EXPECT_EQ(rows[1].Texts(), std::vector<std::string>{"#y"});
+}
+
+TEST_F(HeadlessSortedListBoxTest, InputReachesOnlyAnEnabledListAndCreatesItsWindow) {
+  int created = 0;
+  list.OnWindowCreated = [&] {
+    ++created;
+    list.Add("a");
+  };
+  list.SetEnabled(false);
+  EXPECT_FALSE(list.UserClick(0));
+  EXPECT_FALSE(list.HasWindow());
+  list.SetEnabled(true);
+  EXPECT_TRUE(list.UserKey(ui::ListKey::Down));
+  EXPECT_EQ(created, 1);
+  EXPECT_EQ(list.ItemIndex(), 0);
+  EXPECT_TRUE(list.Focused());
+  form->Close();
+  EXPECT_FALSE(list.UserClick(0));
 }
 
 TEST_F(HeadlessSortedListBoxTest, AClickAtAPointHitsTheRowThere) {

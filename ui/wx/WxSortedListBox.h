@@ -1,0 +1,51 @@
+#pragma once
+// The sorted list box of the wx kit: one owner-drawn window that paints only the rows in
+// sight, so that a list of a hundred thousand strings costs no more to show than a short
+// one. Layout, selection and scrolling follow the shared rules of SortedListBox; this window
+// only paints, scrolls and hands the user's clicks and keys on.
+
+#include <wx/bitmap.h>
+#include <wx/window.h>
+
+#include <map>
+
+#include "ui/SortedListBox.h"
+#include "ui/wx/WxControl.h"
+
+namespace ui {
+
+class WxSortedListBox;
+
+// The native window: a sunken child window with the scroll bar that the list's layout asks
+// for.
+class WxListWindow : public wxWindow {
+ public:
+  WxListWindow(wxWindow* parent, wxPoint at, wxSize size);
+};
+
+class WxSortedListBox : public WxControl<SortedListBox, WxListWindow> {
+ public:
+  WxSortedListBox(Container& parent, const ui::Bounds& bounds);
+
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+
+  // The 16 x 16 picture of a system image list index, from the desktop's icon theme.
+  const wxBitmap& Icon(int iconIndex);
+
+ protected:
+  void Changed() override;
+
+ private:
+  void OnPaint();
+  void OnMouseDown(const wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+  void OnScroll(const wxScrollWinEvent& event);
+  void OnWheel(const wxMouseEvent& event);
+  void UpdateScrollBars();
+
+  std::map<int, wxBitmap> icons_;
+  bool scrollBarsStale_ = false;
+};
+
+}  // namespace ui
