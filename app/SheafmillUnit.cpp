@@ -6,6 +6,7 @@
 #include "app/VendorNotice.h"
 #include "convert/DriverControl.h"
 #include "convert/Wow64Check.h"
+#include "options/AdvancedOptions.h"
 #include "platform/AsciiCase.h"
 #include "platform/WinTypes.h"
 
@@ -45,7 +46,10 @@ void TForm1::CreateControls() {
       NewCheckBox(*GroupBox3, "CheckBox6", {16, 144, 177, 17}, "Web Pages (.HTM, .HTML)", false, 0);
   CheckBox7 = NewCheckBox(*GroupBox3, "CheckBox7", {16, 168, 185, 17},
                           "AutoCAD drawings (.DWG, .DXF)", false, 1);
-  // ZELPrinterCombo1: {8, 200, 209, 28}, tab order 7, on the form.
+  ZELPrinterCombo1 = std::make_unique<controls::TZELPrinterCombo>(
+      printers_, kit_.CreateDropDownList(form, {8, 200, 209, 28}));
+  ZELPrinterCombo1->Base().SetName("ZELPrinterCombo1");
+  ZELPrinterCombo1->Base().SetTabOrder(7);
   GroupBox4 = NewGroupBox("GroupBox4", {16, 232, 185, 113}, "Control Center", 14);
   Button4 = NewButton(form, "Button4", {44, 248, 129, 25}, "Convert", 0);
   Button2 = NewButton(*GroupBox4, "Button2", {44, 280, 129, 25}, "Advanced Options", 1);
@@ -70,6 +74,7 @@ void TForm1::ConnectHandlers() {
   window_->OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
   window_->OnClose = [this] { FormClose(); };
   Button1->OnClick = [this] { Button1Click(); };
+  Button2->OnClick = [this] { Button2Click(); };
   Label3->OnClick = [this] { Label3Click(); };
 }
 
@@ -78,9 +83,20 @@ void TForm1::FormCreate() {
   Label3->SetCaption(NoticeForYear(Label3->Caption(), platform_.Sys().CurrentDate().year));
   OverwriteMode = 3;
   CheckVeltraPrinter();
-  // Next, with the trees and the printer combo: the source tree opens on the user's Desktop
-  // folder, then the combo preselects the PDF printer. An error in the folder step ends
-  // FormCreate before the preselection.
+  // Next, with the trees: the source tree opens on the user's Desktop folder. An error in
+  // that step ends FormCreate before the preselection.
+  PreselectPrinter();
+}
+
+// The combo shows the first printer whose name holds the family word as written (the check
+// above upper-cased); with none, the last printer. Selecting from code leaves the process's
+// current printer at the default printer.
+void TForm1::PreselectPrinter() {
+  const int count = printers_.Count();
+  for (int j = 0; j < count; ++j) {
+    ZELPrinterCombo1->SetSelectedIndex(j);
+    if (ZELPrinterCombo1->SelectedPrinter().find(kFamilyWord) != std::string::npos) return;
+  }
 }
 
 void TForm1::CheckVeltraPrinter() {
@@ -106,6 +122,11 @@ void TForm1::FormClose() {
 
 void TForm1::Button1Click() {
   window_->Close();
+}
+
+void TForm1::Button2Click() {
+  ShowAdvancedOptions(kit_, *window_, platform_.Registry(), platform_.ShellServices(),
+                      {DocTitle, DocSubject, DocAuthor, DocKeywords, OverwriteMode, IsWow64});
 }
 
 void TForm1::Label3Click() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/ProcessPrinters.h"
+#include "controls/zeltprintercombo.h"
 #include "platform/Platform.h"
 #include "platform/automation/Variant.h"
 #include "ui/Kit.h"
@@ -30,6 +31,7 @@ class TForm1 {
   void FormCloseQuery(bool& canClose);
   void FormClose();
   void Button1Click();
+  void Button2Click();
   void Label3Click();
 
  private:
@@ -45,7 +47,7 @@ class TForm1 {
   std::unique_ptr<ui::CheckBox> CheckBox5;
   std::unique_ptr<ui::CheckBox> CheckBox6;
   std::unique_ptr<ui::CheckBox> CheckBox7;
-  // ZELPrinterCombo1, the printer combo, joins here.
+  std::unique_ptr<controls::TZELPrinterCombo> ZELPrinterCombo1;
   std::unique_ptr<ui::GroupBox> GroupBox4;
   std::unique_ptr<ui::Button> Button4;
   std::unique_ptr<ui::Button> Button2;
@@ -72,6 +74,7 @@ class TForm1 {
   void CreateControls();
   void ConnectHandlers();
   void CheckVeltraPrinter();
+  void PreselectPrinter();
   void OpenVendorPage();
   std::unique_ptr<ui::GroupBox> NewGroupBox(const char* name, const ui::Bounds& bounds,
                                             const char* caption, int tabOrder);

@@ -10,7 +10,7 @@ namespace {
 
 TEST(RunSheafmillTest, RunsTheMainWindowUntilItClosesUnderTheApplicationTitle) {
   testsupport::SheafmillWorld world;
-  world.Platform().Printing().AddPrinter("VELTRA Ashgrove PDF Creator");
+  world.InstallPrinter("VELTRA Ashgrove PDF Creator");
   world.InstallDriverKey();
   world.Platform().Registry().SetValue(testsupport::kDriverKeyPath, "AutomaticOutput",
                                        platform::RegValue::Dword(3));

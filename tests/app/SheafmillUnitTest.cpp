@@ -41,7 +41,7 @@ struct Designed {
 };
 
 TEST_F(SheafmillUnitTest, TheWindowIsBuiltAsDesigned) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   TForm1& f = Create();
   EXPECT_EQ(f.Window().Caption(), "Sheafmill 3.01 - Batch Convert to PDF files");
   EXPECT_EQ(f.Window().ClientSize(), (ui::Size{659, 446}));
@@ -107,23 +107,23 @@ TEST_F(SheafmillUnitTest, TheWindowIsBuiltAsDesigned) {
 }
 
 TEST_F(SheafmillUnitTest, ConvertHasTheFocusWhenTheWindowOpensAndTabFollowsTheDesign) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   TForm1& f = Create();
   f.Window().Show();
   std::vector<const ui::Control*> visited;
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < 11; ++i) {
     visited.push_back(Window().FocusedControl());
     Window().PressTab();
   }
   EXPECT_EQ(visited, (std::vector<const ui::Control*>{
                          f.Button4.get(), f.CheckBox1.get(), f.CheckBox2.get(), f.CheckBox3.get(),
-                         f.CheckBox4.get(), f.CheckBox5.get(), f.CheckBox6.get(), f.CheckBox7.get(),
-                         f.Button1.get(), f.Button2.get()}));
+                         f.CheckBox4.get(), f.CheckBox5.get(), &f.ZELPrinterCombo1->Base(),
+                         f.CheckBox6.get(), f.CheckBox7.get(), f.Button1.get(), f.Button2.get()}));
   EXPECT_EQ(Window().FocusedControl(), f.Button4.get());  // round again
 }
 
 TEST_F(SheafmillUnitTest, FormCreateSetsTheStartState) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   TForm1& f = Create();
   EXPECT_EQ(f.OverwriteMode, 3);
   EXPECT_FALSE(f.IsWow64);
@@ -136,7 +136,7 @@ TEST_F(SheafmillUnitTest, FormCreateSetsTheStartState) {
 }
 
 TEST_F(SheafmillUnitTest, TheSixtyFourBitAnswerReachesIsWow64) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   world.Platform().Sys().SetWow64(true);
   EXPECT_TRUE(Create().IsWow64);
   world.Platform().Sys().SetWow64(std::nullopt);
@@ -145,7 +145,7 @@ TEST_F(SheafmillUnitTest, TheSixtyFourBitAnswerReachesIsWow64) {
 }
 
 TEST_F(SheafmillUnitTest, TheVendorNoticeFollowsTheYear) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   EXPECT_EQ(Create().Label3->Caption(), "\xC2\xA9 2004-2013 Quillby Software Ltd.");
   world.Platform().Sys().SetCurrentDate(platform::LocalDate{2026, 1, 1});
   EXPECT_EQ(Create().Label3->Caption(), "\xC2\xA9 2004-2026 Quillby Software Ltd.");
@@ -169,36 +169,36 @@ TEST_F(SheafmillUnitTest, WithoutPrintersTheWarningIsShownAndThenTheWebPageOpens
 }
 
 TEST_F(SheafmillUnitTest, AFamilyNameInLowerCaseCountsAndOpensNoPage) {
-  world.Platform().Printing().AddPrinter("Office Laser");
-  world.Platform().Printing().AddPrinter("veltra draft pdf");
+  world.InstallPrinter("Office Laser");
+  world.InstallPrinter("veltra draft pdf");
   Create();
   EXPECT_TRUE(Messages().empty());
   // The only page ever opened is the one the notice's click asks for.
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   form->Window().Show();
   EXPECT_TRUE(static_cast<ui::HeadlessLabel&>(*form->Label3).Click());
   EXPECT_EQ(world.OpenedOnce(), "https://quillby.example/veltra\n");
 }
 
 TEST_F(SheafmillUnitTest, TheFamilyPrinterIsFoundAtALaterPosition) {
-  world.Platform().Printing().AddPrinter("Office Laser");
-  world.Platform().Printing().AddPrinter("Fax");
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter("Office Laser");
+  world.InstallPrinter("Fax");
+  world.InstallPrinter(kDriverPrinter);
   Create();
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(printers.Names().size(), 3u);
 }
 
 TEST_F(SheafmillUnitTest, ThePrinterCheckSeesPrintersInstalledAfterTheListWasRead) {
-  world.Platform().Printing().AddPrinter("Office Laser");
+  world.InstallPrinter("Office Laser");
   EXPECT_EQ(printers.Names().size(), 1u);  // held from here on
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   Create();
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(SheafmillUnitTest, ExitWritesZeroAndEmptyTextToTheDriverKey) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   world.InstallDriverKey();
   world.Platform().Registry().SetValue(testsupport::kDriverKeyPath, "AutomaticOutput",
                                        platform::RegValue::Dword(3));
@@ -213,7 +213,7 @@ TEST_F(SheafmillUnitTest, ExitWritesZeroAndEmptyTextToTheDriverKey) {
 }
 
 TEST_F(SheafmillUnitTest, BothCloseStepsWriteTheResetOnTheirOwn) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   world.InstallDriverKey();
   TForm1& f = Create();
   auto setOutput = [&] {
@@ -235,7 +235,7 @@ TEST_F(SheafmillUnitTest, BothCloseStepsWriteTheResetOnTheirOwn) {
 }
 
 TEST_F(SheafmillUnitTest, ClosingWithoutTheDriverKeyCreatesNoKey) {
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   Create().Window().Show();
   EXPECT_TRUE(Window().ClickCloseBox());
   EXPECT_FALSE(form->Window().Visible());
@@ -246,7 +246,7 @@ TEST_F(SheafmillUnitTest, ClosingWithoutTheDriverKeyCreatesNoKey) {
 
 TEST_F(SheafmillUnitTest, AnErrorInFormCreateIsReportedAndTheWindowOpensAllTheSame) {
   // A registry store that cannot be read fails the printer check.
-  world.Platform().Printing().AddPrinter(kDriverPrinter);
+  world.InstallPrinter(kDriverPrinter);
   const std::filesystem::path store = world.Platform().Registry().File();
   std::ofstream(store, std::ios::app) << "this line is not a registry line\n";
   TForm1& f = Create();

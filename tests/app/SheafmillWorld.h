@@ -47,6 +47,13 @@ class SheafmillWorld {
   const platform::PlatformOptions& Options() const { return options_; }
   const TempDir& Temp() const { return temp_; }
 
+  // A printer installed as its setup program installs it: the first one becomes the default
+  // printer, as on a machine whose printers were set up as usual.
+  void InstallPrinter(const std::string& name) {
+    platform::Printers& printers = platform_.Printing();
+    printers.AddPrinter(name);
+    if (!printers.EnumPrinters(platform::PRINTER_ENUM_DEFAULT).ok) printers.SetDefaultPrinter(name);
+  }
   void InstallDriverKey() { platform_.Registry().CreateKey(kDriverKeyPath); }
   std::optional<platform::RegValue> DriverValue(const std::string& name) {
     return platform_.Registry().GetValue(kDriverKeyPath, name);

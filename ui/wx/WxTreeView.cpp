@@ -208,8 +208,11 @@ int WxTreeView::SelectedIndex(TreeNode* node) const {
   return node == nullptr || !ctrl_ ? -1 : ctrl_->GetItemImage(Item(node), wxTreeItemIcon_Selected);
 }
 
+// wx draws an expanded node's selected image only when it has one of its own.
 void WxTreeView::SetSelectedIndex(TreeNode* node, int index) {
-  if (node != nullptr && ctrl_) ctrl_->SetItemImage(Item(node), index, wxTreeItemIcon_Selected);
+  if (node == nullptr || !ctrl_) return;
+  ctrl_->SetItemImage(Item(node), index, wxTreeItemIcon_Selected);
+  ctrl_->SetItemImage(Item(node), index, wxTreeItemIcon_SelectedExpanded);
 }
 
 void* WxTreeView::Data(TreeNode* node) const {

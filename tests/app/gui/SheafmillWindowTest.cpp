@@ -34,7 +34,7 @@ struct Designed {
 class SheafmillWindowTest : public ::testing::Test {
  protected:
   SheafmillWindowTest() {
-    world.Platform().Printing().AddPrinter("VELTRA Ashgrove PDF Creator");
+    world.InstallPrinter("VELTRA Ashgrove PDF Creator");
     kit.App().SetTitle("Sheafmill");
     form = std::make_unique<TForm1>(kit, world.Platform(), printers);
     form->Window().Show();
