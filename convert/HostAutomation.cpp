@@ -66,7 +66,16 @@ void HostAutomation::End(HostPass pass, Variant& hostApp) {
 }
 
 void HostAutomation::Release(HostPass pass, Variant& hostApp) {
-  HandleOf(pass, hostApp).Clear();
+  Variant& handle = HandleOf(pass, hostApp);
+  OleCall app(std::move(handle));
+  handle.Clear();
+  if (!CreatedByPass(pass)) return;
+  // An application released without Quit stays behind, invisible, holding its documents.
+  // The file has already failed; a failing Quit adds nothing to report.
+  try {
+    app.Method("Quit");
+  } catch (const platform::Error&) {
+  }
 }
 
 Variant& HostAutomation::HandleOf(HostPass pass, Variant& hostApp) {

@@ -29,7 +29,8 @@ class HostAutomation {
                 const std::string& entry);
   // Quits the application when the pass created it, then releases it (also when Quit fails).
   void End(HostPass pass, platform::Variant& hostApp);
-  // After a failed file: releases the application without Quit.
+  // After a failed file: quits the application when the pass created it, ignoring errors,
+  // and releases it. A PowerPoint that was running before the pass is only released.
   void Release(HostPass pass, platform::Variant& hostApp);
 
   // PowerPoint was already running when its pass started.

@@ -37,12 +37,18 @@ std::optional<std::string> OutputNaming::FinishOutput(const std::string& entry,
                                                       const std::string& sourcePath,
                                                       const std::string& destination,
                                                       int overwriteMode, bool isWow64) {
-  std::string folder = destination + "\\";
-  if (isWow64) return Place(folder + kWow64Output, folder + Stem(entry) + kPdf, overwriteMode);
   // The driver names its output after the document, whatever the length of its extension
   // (".htm", ".html", ".docx").
-  std::string stem = Stem(FileNamePart(sourcePath));
-  return Place(folder + stem + kNumberedOutputSuffix, folder + stem + kPdf, overwriteMode);
+  std::string stem = isWow64 ? Stem(entry) : Stem(FileNamePart(sourcePath));
+  return Place(ProducedName(sourcePath, destination, isWow64), destination + "\\" + stem + kPdf,
+               overwriteMode);
+}
+
+std::string OutputNaming::ProducedName(const std::string& sourcePath,
+                                       const std::string& destination, bool isWow64) {
+  std::string folder = destination + "\\";
+  if (isWow64) return folder + kWow64Output;
+  return folder + Stem(FileNamePart(sourcePath)) + kNumberedOutputSuffix;
 }
 
 std::string OutputNaming::UniqueName(const std::string& name, int digits) {

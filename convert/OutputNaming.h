@@ -23,6 +23,10 @@ class OutputNaming {
                                           const std::string& destination, int overwriteMode,
                                           bool isWow64);
 
+  // Where the driver writes the output of `sourcePath` into `destination`.
+  static std::string ProducedName(const std::string& sourcePath, const std::string& destination,
+                                  bool isWow64);
+
   // `name` itself when digits is 0, the name is four characters or shorter, or no file of
   // the name exists. Otherwise, for "X:\D\report.pdf", the first free of
   // "X:\D\report__000.pdf" ... "X:\D\report__999.pdf" (for 3 digits), and when all exist

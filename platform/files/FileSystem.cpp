@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 
 #include "platform/Error.h"
@@ -277,6 +278,21 @@ uint32_t FileSystem::GetFileAttributes(const std::string& path) {
 bool FileSystem::FileExists(const std::string& path) {
   const uint32_t attributes = GetFileAttributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<int64_t> FileSystem::GetLastWriteTime(const std::string& path) {
+  const Resolved resolved = Resolve(path);
+  if (resolved.error != 0) {
+    Fail(resolved.error);
+    return std::nullopt;
+  }
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(*resolved.host, error);
+  if (error) {
+    Fail(ErrorFromErrno(error.value()));
+    return std::nullopt;
+  }
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(written.time_since_epoch()).count();
 }
 
 bool FileSystem::DirectoryExists(const std::string& path) {

@@ -68,6 +68,9 @@ class FileSystem {
   uint32_t GetFileAttributes(const std::string& path);
   bool FileExists(const std::string& path);  // a file, not a folder
   bool DirectoryExists(const std::string& path);
+  // When the file was last written, in nanoseconds of the host clock, or nothing when it does
+  // not exist. Enough to tell a file written anew from one that was already there.
+  std::optional<int64_t> GetLastWriteTime(const std::string& path);
 
   // No trailing "\" except at a drive root; the letter case as it was set.
   std::string GetCurrentDirectory() const;

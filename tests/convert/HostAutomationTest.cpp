@@ -271,16 +271,32 @@ TEST_F(HostAutomationTest, AnUnknownMemberOrAnErrorResultStopsTheFileToo) {
             "AutoCAD.Documents: method Open(BSTR& \"C:\\DWG\\Plan.dwg\")");
 }
 
-TEST_F(HostAutomationTest, ReleaseAfterAFailureEndsTheApplicationWithoutQuit) {
+TEST_F(HostAutomationTest, ReleaseAfterAFailureQuitsOnlyWhatThePassCreated) {
   host.Start(HostPass::Word, hostApp);
   host.Release(HostPass::Word, hostApp);
   EXPECT_TRUE(hostApp.IsEmpty());
   EXPECT_EQ(word.Alive(), 0);
+  EXPECT_EQ(word.CallTexts(), Texts{"Word: method Quit()"});
+
   host.Start(HostPass::PowerPoint, hostApp);
   host.Release(HostPass::PowerPoint, hostApp);
   EXPECT_EQ(powerPoint.Alive(), 0);
-  EXPECT_TRUE(word.CallTexts().empty());
-  EXPECT_TRUE(powerPoint.CallTexts().empty());
+  EXPECT_EQ(powerPoint.CallTexts(), Texts{"PowerPoint: method Quit()"});
+
+  // A PowerPoint the user had open is left running.
+  powerPoint.RegisterRunning(runtime);
+  host.Start(HostPass::PowerPoint, hostApp);
+  host.Release(HostPass::PowerPoint, hostApp);
+  EXPECT_EQ(powerPoint.CallTexts(), Texts{"PowerPoint: method Quit()"});
+  EXPECT_EQ(powerPoint.Alive(), 1);
+}
+
+TEST_F(HostAutomationTest, AFailingQuitOnReleaseIsIgnored) {
+  word.Fail("Word", "Quit", "Word is busy.");
+  host.Start(HostPass::Word, hostApp);
+  EXPECT_NO_THROW(host.Release(HostPass::Word, hostApp));
+  EXPECT_TRUE(hostApp.IsEmpty());
+  EXPECT_EQ(word.Alive(), 0);
 }
 
 TEST_F(HostAutomationTest, AFailingQuitStillReleasesTheApplication) {

@@ -1,0 +1,70 @@
+#pragma once
+// The batch conversion behind Convert. Up to five passes, one per group of document types, in
+// a fixed order; each starts its authoring application, points the PDF driver at the
+// destination folder, prints every listed file of its types, gives each output its final name
+// and ends the application. The run ends by switching the driver's automatic output off.
+// A file that fails ends the whole run with a message naming it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "convert/ConversionWindow.h"
+#include "convert/DriverControl.h"
+#include "convert/HostAutomation.h"
+#include "convert/OutputNaming.h"
+#include "platform/automation/Variant.h"
+#include "platform/files/FileSystem.h"
+#include "platform/system/System.h"
+
+// The main window's state that a run reads and writes.
+struct ConversionState {
+  platform::Variant& hostApp;
+  const int32_t& overwriteMode;  // 3 overwrites an existing PDF, 1 keeps it
+  const bool& isWow64;           // the 64-bit Windows test's answer at start-up
+};
+
+class ConversionRun {
+ public:
+  ConversionRun(ConversionWindow& window, platform::AutomationRuntime& runtime,
+                platform::RegistryStore& registry, platform::FileSystem& files,
+                platform::System& system);
+
+  // Runs the passes of the ticked boxes. Errors outside a file's own conversion (an
+  // application that cannot be started, a driver value that cannot be written) reach the
+  // caller; the controls are enabled again on every way out.
+  void Execute(const ConversionState& state);
+
+  bool Running() const { return running_; }
+  // Asks a run in progress to stop once the current file is done; the pass still ends its
+  // application and the run still switches the driver's automatic output off.
+  void RequestStop() { stopRequested_ = true; }
+
+  // How long to wait for the driver's output of one printed file. Our driver writes it
+  // before the print call returns; a slower one gets this long.
+  void SetOutputWait(uint32_t milliseconds) { outputWaitMs_ = milliseconds; }
+
+ private:
+  enum class FileResult { Converted, Failed };
+
+  void RunPass(HostPass pass, const std::string& mask, const ConversionState& state);
+  FileResult ConvertFile(HostPass pass, int index, const std::string& destination,
+                         const ConversionState& state);
+  bool WaitForOutput(const std::string& produced, std::optional<int64_t> before);
+  void FailFile(HostPass pass, const std::string& sourcePath, const std::string& reason,
+                const ConversionState& state);
+  void WriteDriverValues(const std::string& destination, const ConversionState& state);
+  void Status(const std::string& upper, const std::string& lower);
+  void Pump() { window_.ProcessMessages(); }
+
+  ConversionWindow& window_;
+  HostAutomation hosts_;
+  DriverControl driver_;
+  OutputNaming naming_;
+  platform::FileSystem& files_;
+  platform::System& system_;
+  uint32_t outputWaitMs_ = 20000;
+  bool running_ = false;
+  bool stopRequested_ = false;
+  bool failed_ = false;
+};
