@@ -70,12 +70,10 @@ void DropDownList::DropDown() {
   if (droppedDown_) return;
   if (OnDropDown) OnDropDown();
   droppedDown_ = true;
-  Changed();
 }
 
 void DropDownList::CloseUp() {
   droppedDown_ = false;
-  Changed();
 }
 
 void DropDownList::Pick(int index) {

@@ -63,10 +63,11 @@ class DropDownList : public Control {
  protected:
   using Control::Control;
 
-  // The kit shows what changed: entries, selection, heights or the dropped state.
+  // The kit shows what changed: entries, selection or heights.
   virtual void Changed() = 0;
 
-  // What the user does, as the kit hands it on (each inside the dispatcher).
+  // What the user does, as the kit hands it on (each inside the dispatcher). The native list
+  // drops down and closes up by itself; these only keep the state.
   void DropDown();
   void CloseUp();
   // Picks `index` (closing the list) and notifies.

@@ -101,8 +101,12 @@ WxDropDownList::WxDropDownList(Container& parent, const ui::Bounds& bounds)
     if (!HasWindow()) App().Dispatch([this] { WindowNeeded(); });
     event.Skip();
   });
-  // Picks in the list and arrow keys in the closed control alike.
-  Deliver(wxEVT_COMBOBOX, [this] { Pick(Window()->GetSelection()); });
+  // Picks in the list and arrow keys in the closed control alike. The event carries the
+  // pick: the combo's own selection may not have caught up with it yet.
+  Window()->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& event) {
+    const int index = event.GetSelection();
+    App().Dispatch([this, index] { Pick(index); });
+  });
   Deliver(wxEVT_COMBOBOX_CLOSEUP, [this] { CloseUp(); });
 }
 
