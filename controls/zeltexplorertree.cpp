@@ -54,7 +54,8 @@ class SearchCloser {
 
 }  // namespace
 
-TZELDirectoryEntry::TZELDirectoryEntry(std::string fullPath) : FullPath(std::move(fullPath)) {
+TZELDirectoryEntry::TZELDirectoryEntry(std::string diskPath)
+    : FullPath(System::UpperAscii(diskPath)), DiskPath(std::move(diskPath)) {
   ++live_;
 }
 
@@ -181,7 +182,7 @@ TreeNode* TZELExplorerTree::AddEntryNode(TreeNode* parent, std::string path) {
   path = WithBackslash(std::move(path));
   platform::ShellFileInfo info = shell_.GetFileInfo(path, kNameAndIcon);
   TreeNode* node = AddPlaceholder(parent, info.displayName);
-  base_->SetData(node, new TZELDirectoryEntry(System::UpperAscii(path)));
+  base_->SetData(node, new TZELDirectoryEntry(path));
   AssignIcons(node, info.iconIndex);
   return node;
 }
@@ -197,7 +198,7 @@ void TZELExplorerTree::AssignIcons(TreeNode* node, int icon) {
   if (icon == folderIcon_) {
     base_->SetSelectedIndex(node, openFolderIcon_);
   } else {
-    platform::ShellFileInfo open = shell_.GetFileInfo(Entry(node)->FullPath, kOpenIconIndex);
+    platform::ShellFileInfo open = shell_.GetFileInfo(Entry(node)->DiskPath, kOpenIconIndex);
     base_->SetSelectedIndex(node, open.ok ? open.iconIndex : 0);
   }
   if (OnGetIcon) OnGetIcon(*this, node);
@@ -213,28 +214,30 @@ bool TZELExplorerTree::AcceptFolder(const std::string& path) {
   return doAdd;
 }
 
-void TZELExplorerTree::ForEachFolder(const std::string& path,
+void TZELExplorerTree::ForEachFolder(std::string fullPath, std::string diskPath,
                                      const std::function<bool(const std::string&)>& take) {
   TZELDirectoryRecord record;
   SearchCloser closer(files_, record);
   platform::ErrorModeScope quiet(system_, platform::SEM_FAILCRITICALERRORS);
-  for (bool more = FindStep(path, true, record); more; more = FindStep(path, false, record)) {
+  for (bool more = FindStep(fullPath, diskPath, true, record); more;
+       more = FindStep(fullPath, diskPath, false, record)) {
     if ((record.Attr & platform::FILE_ATTRIBUTE_DIRECTORY) == 0) continue;
     if (record.Name == "." || record.Name == "..") continue;
-    if (AcceptFolder(path + record.Name + "\\") && !take(record.Name)) return;
+    if (AcceptFolder(fullPath + record.Name + "\\") && !take(record.Name)) return;
   }
 }
 
 // One step of an enumeration; true while the record holds an entry. A failed first search
 // counts as an entry-less step, so that the folder reads as empty.
-bool TZELExplorerTree::FindStep(const std::string& path, bool first, TZELDirectoryRecord& record) {
+bool TZELExplorerTree::FindStep(const std::string& fullPath, const std::string& diskPath,
+                                bool first, TZELDirectoryRecord& record) {
   if (OnFindDirectory) {
     int32_t result = 0;
-    OnFindDirectory(*this, path, result, first, record);
+    OnFindDirectory(*this, fullPath, result, first, record);
     return result == 0;
   }
   if (first) {
-    record.FindHandle = files_.FindFirstFile(path + "*.*", record.FindData);
+    record.FindHandle = files_.FindFirstFile(diskPath + "*.*", record.FindData);
     if (record.FindHandle == platform::INVALID_HANDLE_VALUE) return true;
   } else if (!files_.FindNextFile(record.FindHandle, record.FindData)) {
     return false;
@@ -252,24 +255,25 @@ TZELDirectoryEntry* TZELExplorerTree::UnreadEntry(TreeNode* node) const {
 void TZELExplorerTree::ReadFolder(TreeNode* node) {
   TZELDirectoryEntry* entry = UnreadEntry(node);
   if (entry == nullptr) return;
-  const std::string path = entry->FullPath;
+  const std::string fullPath = entry->FullPath;
+  const std::string diskPath = entry->DiskPath;
   base_->DeleteChildren(node);
   entry->ChildrenRead = true;
   std::vector<std::string> names;
-  ForEachFolder(path, [&](const std::string& name) {
+  ForEachFolder(fullPath, diskPath, [&](const std::string& name) {
     names.push_back(name);
     return true;
   });
   std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     return System::CompareString(a, b, true) < 0;
   });
-  for (const auto& name : names) AddFolderNode(node, path + name);
+  for (const auto& name : names) AddFolderNode(node, diskPath + name);
 }
 
 void TZELExplorerTree::ProbeFolder(TreeNode* node) {
   TZELDirectoryEntry* entry = UnreadEntry(node);
   if (entry == nullptr) return;
-  ForEachFolder(entry->FullPath, [&](const std::string&) {
+  ForEachFolder(entry->FullPath, entry->DiskPath, [&](const std::string&) {
     AddPlaceholder(node, "**");
     return false;
   });

@@ -22,13 +22,18 @@ class TZELExplorerTree;
 
 // The entry of a drive or folder node, held in the node's data pointer and owned by the tree.
 struct TZELDirectoryEntry {
-  explicit TZELDirectoryEntry(std::string fullPath);
+  // `diskPath` as the file system spells it, ending in "\".
+  explicit TZELDirectoryEntry(std::string diskPath);
   ~TZELDirectoryEntry();
   TZELDirectoryEntry(const TZELDirectoryEntry&) = delete;
   TZELDirectoryEntry& operator=(const TZELDirectoryEntry&) = delete;
 
   // Ends in "\", ASCII letters upper case; a drive root is "X:\".
   std::string FullPath;
+  // The same path in the letter case of the folder names on disk. The platform's calls get
+  // it: on a host whose names are case-sensitive, an upper-case name must be looked up among
+  // all names of its folder, which makes a folder of 10,000 subfolders quadratic to probe.
+  std::string DiskPath;
   // Set before the node's folder is read, never cleared: a read is never repeated.
   bool ChildrenRead = false;
 
@@ -111,10 +116,12 @@ class TZELExplorerTree {
   ui::TreeNode* AddPlaceholder(ui::TreeNode* parent, const std::string& text);
   void AssignIcons(ui::TreeNode* node, int icon);
   bool AcceptFolder(const std::string& path);
-  // Calls `take` with the name of each subfolder of path that AcceptFolder lets through,
-  // until `take` answers false.
-  void ForEachFolder(const std::string& path, const std::function<bool(const std::string&)>& take);
-  bool FindStep(const std::string& path, bool first, TZELDirectoryRecord& record);
+  // Calls `take` with the name of each subfolder that AcceptFolder lets through, until `take`
+  // answers false. The paths are copies: handlers may change the tree meanwhile.
+  void ForEachFolder(std::string fullPath, std::string diskPath,
+                     const std::function<bool(const std::string&)>& take);
+  bool FindStep(const std::string& fullPath, const std::string& diskPath, bool first,
+                TZELDirectoryRecord& record);
   void ReadFolder(ui::TreeNode* node);
   void ProbeFolder(ui::TreeNode* node);
   void ProbeChildFolders(ui::TreeNode* node);

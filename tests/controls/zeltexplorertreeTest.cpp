@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 #include "platform/Error.h"
@@ -117,8 +118,24 @@ TEST_F(ZELExplorerTreeTest, FoldersAreListedInCaseInsensitiveOrderHiddenOnesToo)
   EXPECT_EQ(Children("C:\\BETA\\"), Strings{});
   EXPECT_TRUE(EntryOf("C:\\")->ChildrenRead);
   EXPECT_FALSE(EntryOf("C:\\ALPHA\\")->ChildrenRead);
+  EXPECT_EQ(EntryOf("C:\\ALPHA\\")->DiskPath, "C:\\alpha\\");  // what the platform is asked
   EXPECT_EQ(View().Text(Node("C:\\BETA\\")),
             shell_.GetFileInfo("C:\\BETA\\", platform::SHGFI_DISPLAYNAME).displayName);
+}
+
+// Host names are case-sensitive: both folders are listed, and each reads its own folders.
+TEST_F(ZELExplorerTreeTest, FoldersThatDifferOnlyInCaseEachShowTheirOwnFolders) {
+  MakeDirs("c/Docs/Letters");
+  MakeDirs("c/DOCS/Scans");
+  ASSERT_TRUE(Expand("C:\\"));
+  ui::TreeNode* first = View().FirstChild(Node("C:\\"));
+  ui::TreeNode* second = View().NextSibling(first);
+  ASSERT_EQ(Tree().Entry(second)->FullPath, "C:\\DOCS\\");
+  ASSERT_TRUE(View().UserExpand(first));
+  ASSERT_TRUE(View().UserExpand(second));
+  std::set<std::string> read{Tree().Entry(View().FirstChild(first))->DiskPath,
+                             Tree().Entry(View().FirstChild(second))->DiskPath};
+  EXPECT_EQ(read, (std::set<std::string>{"C:\\Docs\\Letters\\", "C:\\DOCS\\Scans\\"}));
 }
 
 TEST_F(ZELExplorerTreeTest, AFolderIsReadOnceButItsChildrenAreProbedAtEveryExpansion) {
