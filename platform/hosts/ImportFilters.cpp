@@ -1,0 +1,184 @@
+#include "platform/hosts/ImportFilters.h"
+
+#include <algorithm>
+#include <fstream>
+#include <string_view>
+#include <vector>
+
+#include "platform/AsciiCase.h"
+#include "platform/Error.h"
+
+namespace platform::hosts {
+namespace {
+
+// What a file's first bytes show.
+enum class Format { Ole2, Zip, Rtf, Html, Dxf, Other };
+
+struct Rule {
+  HostFamily family;
+  std::string_view extension;
+  std::vector<Format> formats;  // empty: any bytes
+  std::vector<std::string> filters;
+};
+
+constexpr size_t kHeadSize = 64 * 1024;
+
+// Old and new binary formats of one application share the compound-file container; the
+// office tells them apart.
+const std::vector<Rule>& Rules() {
+  using enum Format;
+  using enum HostFamily;
+  static const std::vector<Rule> rules = {
+      {Word, ".doc", {Ole2}, {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
+      {Word, ".doc", {Zip}, {"MS Word 2007 XML"}},
+      {Word, ".doc", {Rtf}, {"Rich Text Format"}},
+      {Word, ".doc", {Html}, {"HTML (StarWriter)"}},
+      // An encrypted Office Open XML file is a compound file.
+      {Word, ".docx", {Zip, Ole2}, {"MS Word 2007 XML"}},
+      {Word, ".rtf", {Rtf}, {"Rich Text Format"}},
+      {Word, ".txt", {}, {"Text (encoded)"}},
+      {Word, ".htm", {}, {"HTML (StarWriter)"}},
+      {Word, ".html", {}, {"HTML (StarWriter)"}},
+      {Excel, ".xls", {Ole2}, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
+      {Excel, ".xls", {Zip}, {"Calc MS Excel 2007 XML"}},
+      {Excel, ".xls", {Html}, {"HTML (StarCalc)"}},
+      {Excel, ".xlsx", {Zip, Ole2}, {"Calc MS Excel 2007 XML"}},
+      {PowerPoint, ".ppt", {Ole2}, {"MS PowerPoint 97"}},
+      {PowerPoint, ".ppt", {Zip}, {"Impress MS PowerPoint 2007 XML"}},
+      {PowerPoint, ".pptx", {Zip, Ole2}, {"Impress MS PowerPoint 2007 XML"}},
+      {AutoCAD, ".dxf", {Dxf}, {"DXF - AutoCAD Interchange"}},
+  };
+  return rules;
+}
+
+const char* ApplicationName(HostFamily family) {
+  switch (family) {
+    case HostFamily::Excel:
+      return "Excel";
+    case HostFamily::PowerPoint:
+      return "PowerPoint";
+    case HostFamily::AutoCAD:
+      return "AutoCAD";
+    default:
+      return "Word";
+  }
+}
+
+const char* DocumentType(HostFamily family) {
+  switch (family) {
+    case HostFamily::Excel:
+      return "Excel workbook";
+    case HostFamily::PowerPoint:
+      return "PowerPoint presentation";
+    case HostFamily::AutoCAD:
+      return "DXF drawing";
+    default:
+      return "Word document";
+  }
+}
+
+std::string ReadHead(const std::filesystem::path& file, const std::string& displayName) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    throw Error("The file \"" + displayName + "\" could not be found.");
+  }
+  std::ifstream in(file, std::ios::binary);
+  std::string head(kHeadSize, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  if (in.bad() || (!in && in.gcount() == 0 && std::filesystem::file_size(file, error) > 0)) {
+    throw Error("The file \"" + displayName + "\" could not be read.");
+  }
+  head.resize(static_cast<size_t>(in.gcount()));
+  return head;
+}
+
+std::string_view SkipBomAndBlanks(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  size_t start = text.find_first_not_of(" \t\r\n");
+  return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+bool LooksLikeHtml(std::string_view head) {
+  std::string start = AsciiUpper(SkipBomAndBlanks(head.substr(0, 1024)));
+  return start.starts_with("<") && (start.find("<HTML") != std::string::npos ||
+                                    start.find("<!DOCTYPE HTML") != std::string::npos);
+}
+
+// An ASCII drawing interchange file starts with group code 0 (SECTION) or 999 (a comment).
+bool LooksLikeDxf(std::string_view head) {
+  if (head.starts_with("AutoCAD Binary DXF")) return true;
+  std::string_view text = SkipBomAndBlanks(head);
+  size_t lineEnd = text.find_first_of("\r\n");
+  std::string_view code = text.substr(0, lineEnd);
+  return (code == "0" || code == "999") && head.find("SECTION") != std::string_view::npos;
+}
+
+// Whether `head` is UTF-8; a sequence cut off at the end of the head counts as valid.
+bool IsUtf8(std::string_view head) {
+  size_t i = 0;
+  while (i < head.size()) {
+    auto byte = static_cast<unsigned char>(head[i]);
+    size_t length = byte < 0x80           ? 1
+                    : (byte >> 5) == 0x6  ? 2
+                    : (byte >> 4) == 0xE  ? 3
+                    : (byte >> 3) == 0x1E ? 4
+                                          : 0;
+    if (length == 0) return false;
+    for (size_t k = 1; k < length && i + k < head.size(); ++k) {
+      if ((static_cast<unsigned char>(head[i + k]) >> 6) != 0x2) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+// The character set of a plain text file, in the office's names: Unicode text when it says
+// so with a byte-order mark or reads as UTF-8, else the Windows code page Word assumes.
+std::string TextCharset(std::string_view head) {
+  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return "UNICODE";
+  return IsUtf8(head) ? "UTF8" : "MS_1252";
+}
+
+Format Sniff(std::string_view head) {
+  if (head.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return Format::Ole2;
+  if (head.starts_with("PK\x03\x04")) return Format::Zip;
+  if (SkipBomAndBlanks(head).starts_with("{\\rtf")) return Format::Rtf;
+  if (LooksLikeHtml(head)) return Format::Html;
+  if (LooksLikeDxf(head)) return Format::Dxf;
+  return Format::Other;
+}
+
+bool Accepts(const Rule& rule, Format format) {
+  return rule.formats.empty() ||
+         std::find(rule.formats.begin(), rule.formats.end(), format) != rule.formats.end();
+}
+
+}  // namespace
+
+ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& file,
+                                const std::string& displayName) {
+  std::string extension = AsciiUpper(file.extension().string());
+  if (family == HostFamily::AutoCAD && extension == ".DWG") {
+    throw Error("\"" + displayName +
+                "\" is a DWG drawing, and DWG drawings cannot be read on this system: no DWG "
+                "reader is installed. Save the drawing as DXF to convert it.");
+  }
+  auto isType = [&](const Rule& rule) {
+    return rule.family == family && SameTextAscii(rule.extension, extension);
+  };
+  if (std::none_of(Rules().begin(), Rules().end(), isType)) {
+    throw Error(std::string(ApplicationName(family)) + " cannot open \"" + displayName +
+                "\": it does not read files of type \"" + file.extension().string() + "\".");
+  }
+  std::string head = ReadHead(file, displayName);
+  Format format = Sniff(head);
+  for (const Rule& rule : Rules()) {
+    if (!isType(rule) || !Accepts(rule, format)) continue;
+    ImportFilter filter{rule.filters, "", DocumentType(family)};
+    if (rule.filters.front() == "Text (encoded)") filter.options = TextCharset(head);
+    return filter;
+  }
+  throw Error("The file \"" + displayName + "\" is damaged or not a " + DocumentType(family) + ".");
+}
+
+}  // namespace platform::hosts

@@ -1,0 +1,63 @@
+#include "platform/hosts/OfficeHosts.h"
+
+#include "platform/Error.h"
+#include "platform/hosts/AcadApplication.h"
+#include "platform/hosts/ExcelApplication.h"
+#include "platform/hosts/PowerPointApplication.h"
+#include "platform/hosts/WordApplication.h"
+#ifdef SHEAFMILL_HAVE_LIBREOFFICE
+#include "platform/hosts/office/LibreOffice.h"
+#endif
+
+namespace platform::hosts {
+namespace {
+
+template <typename Application>
+void RegisterHost(AutomationRuntime& runtime, const char* progId, const char* clsid,
+                  HostFamily family, HostServices services, OfficeFactory makeOffice) {
+  runtime.RegisterClass(
+      progId, CLSID{clsid}, CLSCTX_LOCAL_SERVER,
+      [family, services, makeOffice](std::shared_ptr<IUnknown>& object) -> HRESULT {
+        try {
+          auto instance = std::make_shared<HostInstance>(family, services, makeOffice());
+          object = std::make_shared<Application>(std::move(instance));
+          return S_OK;
+        } catch (const Error&) {
+          return CO_E_SERVER_EXEC_FAILURE;
+        }
+      });
+}
+
+}  // namespace
+
+void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice) {
+  RegisterHost<WordApplication>(runtime, "Word.Application",
+                                "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A101}", HostFamily::Word,
+                                services, makeOffice);
+  RegisterHost<ExcelApplication>(runtime, "Excel.Application",
+                                 "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A102}", HostFamily::Excel,
+                                 services, makeOffice);
+  RegisterHost<PowerPointApplication>(runtime, "PowerPoint.Application",
+                                      "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A103}",
+                                      HostFamily::PowerPoint, services, makeOffice);
+  RegisterHost<AcadApplication>(runtime, "AutoCAD.Application",
+                                "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A104}", HostFamily::AutoCAD,
+                                services, makeOffice);
+}
+
+bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers& printers,
+                         FileSystem& files, const OfficeHostOptions& options) {
+#ifdef SHEAFMILL_HAVE_LIBREOFFICE
+  std::optional<OfficeInstallation> office = OfficeInstallation::Find(options.programFolder);
+  if (!office) return false;
+  RegisterHosts(runtime, {spooler, printers, files}, [office = *office, options] {
+    return std::make_unique<uno::LibreOffice>(office, options);
+  });
+  return true;
+#else
+  (void)runtime, (void)spooler, (void)printers, (void)files, (void)options;
+  return false;
+#endif
+}
+
+}  // namespace platform::hosts

@@ -1,0 +1,23 @@
+#pragma once
+// Registers the authoring applications with the automation runtime: "Word.Application",
+// "Excel.Application", "PowerPoint.Application" and "AutoCAD.Application", served from a
+// local server. Every instance created starts an office of its own; a server that cannot
+// start answers CO_E_SERVER_EXEC_FAILURE. When LibreOffice is not installed, nothing is
+// registered, and clients get "Invalid class string" as on a machine without the
+// applications.
+
+#include "platform/automation/AutomationRuntime.h"
+#include "platform/hosts/HostInstance.h"
+#include "platform/hosts/OfficeHostOptions.h"
+
+namespace platform::hosts {
+
+// Registers the four classes over LibreOffice when it is installed in options.programFolder
+// and this build has its client; returns whether it did.
+bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers& printers,
+                         FileSystem& files, const OfficeHostOptions& options);
+
+// Registers the four classes over the offices that `makeOffice` makes.
+void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice);
+
+}  // namespace platform::hosts

@@ -1,0 +1,119 @@
+#include "platform/hosts/office/LibreOffice.h"
+
+#include <algorithm>
+
+#include <com/sun/star/document/XTypeDetection.hpp>
+#include <com/sun/star/lang/XMultiComponentFactory.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
+#include <rtl/ref.hxx>
+
+#include "platform/hosts/office/LibreOfficeDocument.h"
+#include "platform/hosts/office/LoadInteraction.h"
+#include "platform/hosts/office/OfficeSession.h"
+
+namespace css = com::sun::star;
+
+namespace platform::hosts::uno {
+namespace {
+
+// Documents load without running macros or updating links, as a viewer would.
+constexpr sal_Int16 kNeverExecuteMacros = 0;  // css::document::MacroExecMode::NEVER_EXECUTE
+constexpr sal_Int16 kNoUpdate = 0;            // css::document::UpdateDocMode::NO_UPDATE
+
+std::optional<DocumentKind> KindOf(const css::uno::Reference<css::lang::XComponent>& component) {
+  css::uno::Reference<css::lang::XServiceInfo> info(component, css::uno::UNO_QUERY);
+  if (!info.is()) return std::nullopt;
+  // A web page is also a text document: ask for it first.
+  if (info->supportsService("com.sun.star.text.WebDocument")) return DocumentKind::WebPage;
+  if (info->supportsService("com.sun.star.text.TextDocument")) return DocumentKind::Text;
+  if (info->supportsService("com.sun.star.sheet.SpreadsheetDocument")) {
+    return DocumentKind::Spreadsheet;
+  }
+  if (info->supportsService("com.sun.star.presentation.PresentationDocument")) {
+    return DocumentKind::Presentation;
+  }
+  if (info->supportsService("com.sun.star.drawing.DrawingDocument")) return DocumentKind::Drawing;
+  return std::nullopt;
+}
+
+std::string Refusal(const LoadInteraction& interaction, const std::string& displayName,
+                    const ImportFilter& filter) {
+  if (interaction.Refusal() == LoadInteraction::Reason::PasswordProtected) {
+    return "The document \"" + displayName + "\" is password-protected.";
+  }
+  return "The file \"" + displayName + "\" is damaged or not a " + filter.documentType + ".";
+}
+
+}  // namespace
+
+LibreOffice::LibreOffice(const OfficeInstallation& office, const OfficeHostOptions& options)
+    : session_(std::make_shared<OfficeSession>(office, options)) {}
+
+LibreOffice::~LibreOffice() = default;
+
+std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& file,
+                                                  const std::string& displayName,
+                                                  const ImportFilter& filter) {
+  std::string action = "opening \"" + displayName + "\"";
+  rtl::Reference<LoadInteraction> interaction(new LoadInteraction);
+  auto component = session_->Call(action, [&]() -> css::uno::Reference<css::lang::XComponent> {
+    rtl::OUString url = FileUrl(file);
+    std::vector<css::beans::PropertyValue> descriptor = {
+        Property("FilterName", css::uno::Any(ChooseFilter(url, filter))),
+        Property("Hidden", css::uno::Any(true)),
+        Property("ReadOnly", css::uno::Any(true)),
+        Property("MacroExecutionMode", css::uno::Any(kNeverExecuteMacros)),
+        Property("UpdateDocMode", css::uno::Any(kNoUpdate)),
+        Property(
+            "InteractionHandler",
+            css::uno::Any(css::uno::Reference<css::task::XInteractionHandler>(interaction.get())))};
+    if (!filter.options.empty()) {
+      descriptor.push_back(Property("FilterOptions", css::uno::Any(ToOUString(filter.options))));
+    }
+    try {
+      return session_->Desktop()->loadComponentFromURL(url, "_blank", 0, Properties(descriptor));
+    } catch (const css::uno::RuntimeException&) {
+      throw;
+    } catch (const css::uno::Exception&) {
+      // A refused load may also raise; the refusal tells more.
+      if (interaction->Refusal() == LoadInteraction::Reason::None) throw;
+    }
+    return {};
+  });
+  if (!component.is()) throw Error(Refusal(*interaction, displayName, filter));
+  auto kind = session_->Call(action, [&] { return KindOf(component); });
+  if (!kind) {
+    session_->Call(action, [&] { LibreOfficeDocument::CloseComponent(component); });
+    throw Error("LibreOffice opened \"" + displayName + "\" as a document that cannot be printed");
+  }
+  return std::make_unique<LibreOfficeDocument>(session_, component, *kind, displayName);
+}
+
+void LibreOffice::Quit() {
+  session_->Terminate();
+}
+
+// With several filters to choose from, the office's type detection tells which of them
+// recognises the file; when none does, the first one is used and fails to load it.
+rtl::OUString LibreOffice::ChooseFilter(const rtl::OUString& url, const ImportFilter& filter) {
+  if (filter.filters.size() > 1) {
+    css::uno::Reference<css::document::XTypeDetection> detection(
+        session_->Context()->getServiceManager()->createInstanceWithContext(
+            "com.sun.star.document.TypeDetection", session_->Context()),
+        css::uno::UNO_QUERY_THROW);
+    auto descriptor = Properties({Property("URL", css::uno::Any(url))});
+    detection->queryTypeByDescriptor(descriptor, true);
+    for (const css::beans::PropertyValue& property : std::as_const(descriptor)) {
+      rtl::OUString name;
+      if (property.Name != "FilterName" || !(property.Value >>= name)) continue;
+      std::string detected = ToUtf8(name);
+      if (std::find(filter.filters.begin(), filter.filters.end(), detected) !=
+          filter.filters.end()) {
+        return name;
+      }
+    }
+  }
+  return ToOUString(filter.filters.front());
+}
+
+}  // namespace platform::hosts::uno

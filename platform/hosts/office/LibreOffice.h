@@ -1,0 +1,33 @@
+#pragma once
+// The office of one application instance: a LibreOffice process of its own.
+
+#include <memory>
+
+#include <rtl/ustring.hxx>
+
+#include "platform/hosts/Office.h"
+#include "platform/hosts/OfficeHostOptions.h"
+#include "platform/hosts/OfficeInstallation.h"
+
+namespace platform::hosts::uno {
+
+class OfficeSession;
+
+class LibreOffice : public Office {
+ public:
+  // Starts the office; raises platform::Error when it cannot.
+  LibreOffice(const OfficeInstallation& office, const OfficeHostOptions& options);
+  ~LibreOffice() override;
+
+  std::unique_ptr<OfficeDocument> Open(const std::filesystem::path& file,
+                                       const std::string& displayName,
+                                       const ImportFilter& filter) override;
+  void Quit() override;
+
+ private:
+  rtl::OUString ChooseFilter(const rtl::OUString& url, const ImportFilter& filter);
+
+  std::shared_ptr<OfficeSession> session_;  // shared with the open documents
+};
+
+}  // namespace platform::hosts::uno

@@ -1,0 +1,241 @@
+#include "platform/hosts/OfficeHosts.h"
+
+#include <signal.h>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include "platform/automation/OleError.h"
+#include "tests/platform/hosts/HostsWorld.h"
+#include "tests/platform/hosts/office/OfficeChildren.h"
+#include "tests/support/PdfFixtures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using hoststest::OfficeChildren;
+using platform::Variant;
+
+const fs::path kExamples = SHEAFMILL_EXAMPLES;
+const fs::path kTestData = SHEAFMILL_HOSTS_TEST_DATA;
+
+// About 1,300 pages of plain text: seconds of work for the office.
+std::string LongText() {
+  std::mt19937 random(7);
+  const char* words[] = {"alpha", "beta", "gamma", "delta", "epsilon", "zeta", "theta", "kappa"};
+  std::string text;
+  for (int line = 0; line < 60000; ++line) {
+    for (int word = 0; word < 12; ++word) text += std::string(words[random() % 8]) + " ";
+    text += "\n";
+  }
+  return text;
+}
+
+std::string Bytes(size_t count, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::string bytes(count, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+// Width and height of the first page, in points.
+std::pair<double, double> FirstPageSize(const fs::path& pdf) {
+  QPDF document;
+  document.processFile(pdf.c_str());
+  auto box =
+      QPDFPageDocumentHelper(document).getAllPages().at(0).getMediaBox().getArrayAsRectangle();
+  return {box.urx - box.llx, box.ury - box.lly};
+}
+
+class OfficeHostsTest : public testing::Test, public hoststest::HostsWorld {
+ protected:
+  void SetUp() override {
+    options = platform::hosts::OfficeHostOptions::Defaults(SHEAFMILL_OFFICE_PROFILES);
+    options.workFolder = temp.MakeDir("work");
+    if (!Register()) {
+      GTEST_SKIP() << "LibreOffice is not installed in " << options.programFolder
+                   << " (or this build has no LibreOffice SDK): the office hosts are not there";
+    }
+  }
+
+  void TearDown() override {
+    hostApp.Clear();
+    EXPECT_EQ(OfficeChildren(), 0) << "an office process outlived its application";
+    EXPECT_TRUE(fs::is_empty(options.workFolder)) << "an office left its folder behind";
+  }
+
+  bool Register() {
+    return platform::hosts::RegisterOfficeHosts(runtime, spooler, printers, files, options);
+  }
+
+  void PrintAll(HostPass pass, const std::vector<std::string>& names) {
+    automation.Start(pass, hostApp);
+    for (const std::string& name : names) {
+      automation.PrintOne(pass, hostApp, Place(kExamples / name, name), name);
+    }
+    automation.End(pass, hostApp);
+  }
+
+  // The message of the error that printing `path` in a fresh Word raises.
+  std::string WordFailure(const std::string& path) {
+    automation.Start(HostPass::Word, hostApp);
+    try {
+      automation.PrintOne(HostPass::Word, hostApp, path, path.substr(8));
+    } catch (const platform::EOleError& e) {
+      automation.Release(HostPass::Word, hostApp);
+      return e.Message();
+    }
+    ADD_FAILURE() << path << " printed";
+    return "";
+  }
+
+  platform::hosts::OfficeHostOptions options;
+  Variant hostApp;
+};
+
+TEST_F(OfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileName) {
+  std::vector<std::pair<HostPass, std::vector<std::string>>> passes = {
+      {HostPass::Word, {"report.doc", "memo.docx", "memo.txt", "summary.rtf"}},
+      {HostPass::Excel, {"budget.xls"}},
+      {HostPass::PowerPoint, {"slides.ppt"}},
+      {HostPass::WebPages, {"report.htm", "summary.html"}},
+      {HostPass::AutoCAD, {"plan.dxf"}},
+  };
+  std::vector<std::string> printed;
+  for (const auto& [pass, names] : passes) {
+    PrintAll(pass, names);
+    printed.insert(printed.end(), names.begin(), names.end());
+    EXPECT_EQ(OfficeChildren(), 0)
+        << "the office of pass " << static_cast<int>(pass) << " still runs after Quit";
+  }
+  ASSERT_EQ(driver.jobs.size(), printed.size());
+  for (size_t i = 0; i < printed.size(); ++i) {
+    SCOPED_TRACE(printed[i]);
+    EXPECT_EQ(driver.jobs[i].printer, kDriverPrinterName);
+    EXPECT_EQ(driver.jobs[i].document, printed[i]);
+    EXPECT_GE(testsupport::PdfPageCount(driver.jobs[i].pdf), 1);
+  }
+  EXPECT_EQ(testsupport::PdfPageCount(driver.jobs[5].pdf), 3) << "one page per slide";
+}
+
+TEST_F(OfficeHostsTest, ADrawingIsPlottedOnALandscapePageFittedToIt) {
+  PrintAll(HostPass::AutoCAD, {"plan.dxf"});
+  ASSERT_EQ(driver.jobs.size(), 1u);
+  auto [width, height] = FirstPageSize(driver.jobs[0].pdf);
+  // A4 landscape: 842 x 595 points.
+  EXPECT_NEAR(width, 842, 1);
+  EXPECT_NEAR(height, 595, 1);
+}
+
+TEST_F(OfficeHostsTest, DamagedWordDocumentsFailWithTheReasonAndWordGoesOn) {
+  std::string random = Write("random.doc", Bytes(20000, 1));
+  std::string compound =
+      Write("compound.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + Bytes(20000, 2));
+  std::string report = testsupport::ReadFile(kExamples / "report.doc");
+  std::string truncated = Write("truncated.doc", report.substr(0, report.size() / 2));
+  automation.Start(HostPass::Word, hostApp);
+  for (const std::string& path : {random, compound, truncated}) {
+    SCOPED_TRACE(path);
+    try {
+      automation.PrintOne(HostPass::Word, hostApp, path, path.substr(8));
+      ADD_FAILURE() << "printed";
+    } catch (const platform::EOleException& e) {
+      EXPECT_EQ(e.Message(), "The file \"" + path + "\" is damaged or not a Word document.");
+    }
+  }
+  std::string good = Place(kExamples / "report.doc", "report.doc");
+  automation.PrintOne(HostPass::Word, hostApp, good, "report.doc");
+  automation.End(HostPass::Word, hostApp);
+  EXPECT_EQ(driver.jobs.size(), 1u);
+}
+
+TEST_F(OfficeHostsTest, APasswordProtectedDocumentFailsSayingSo) {
+  std::string path = Place(kTestData / "protected.doc", "protected.doc");
+  EXPECT_EQ(WordFailure(path), "The document \"" + path + "\" is password-protected.");
+  EXPECT_TRUE(driver.jobs.empty());
+}
+
+TEST_F(OfficeHostsTest, DwgDrawingsAreRefusedAsUnreadableHere) {
+  std::string path = Write("plan.dwg", "AC1027" + Bytes(4000, 3));
+  automation.Start(HostPass::AutoCAD, hostApp);
+  try {
+    automation.PrintOne(HostPass::AutoCAD, hostApp, path, "plan.dwg");
+    ADD_FAILURE() << "printed";
+  } catch (const platform::EOleException& e) {
+    EXPECT_NE(e.Message().find("DWG drawings cannot be read on this system"), std::string::npos)
+        << e.Message();
+  }
+  automation.Release(HostPass::AutoCAD, hostApp);
+}
+
+TEST_F(OfficeHostsTest, APrinterThatIsNotInstalledFailsThePrintCall) {
+  printers.RemovePrinter(kDriverPrinterName);
+  std::string path = Place(kExamples / "report.doc", "report.doc");
+  EXPECT_EQ(WordFailure(path),
+            "The printer \"" + std::string(kDriverPrinterName) + "\" is not installed.");
+}
+
+TEST_F(OfficeHostsTest, KillingTheOfficeMidDocumentFailsThatFileAtOnce) {
+  std::string path = Write("long.txt", LongText());
+  automation.Start(HostPass::Word, hostApp);
+  pid_t office = 0;
+  std::chrono::steady_clock::time_point killedAt;
+  std::thread killer([&] {
+    // Opening takes about a second, printing several more.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+      std::ifstream stat(entry.path() / "stat");
+      long pid = 0, parent = 0;
+      std::string name;
+      char state = 0;
+      if (stat >> pid >> name >> state >> parent && name == "(soffice.bin)" &&
+          parent == ::getpid()) {
+        office = static_cast<pid_t>(pid);
+      }
+    }
+    killedAt = std::chrono::steady_clock::now();
+    if (office > 0) ::kill(office, SIGKILL);
+  });
+  std::string message;
+  try {
+    automation.PrintOne(HostPass::Word, hostApp, path, "long.txt");
+  } catch (const platform::EOleError& e) {
+    message = e.Message();
+  }
+  auto failedAt = std::chrono::steady_clock::now();
+  killer.join();
+  ASSERT_GT(office, 0) << "no office to kill";
+  EXPECT_NE(message.find("LibreOffice ended unexpectedly (signal 9) while"), std::string::npos)
+      << message;
+  RecordProperty(
+      "milliseconds_from_kill_to_failure",
+      static_cast<int>(
+          std::chrono::duration_cast<std::chrono::milliseconds>(failedAt - killedAt).count()));
+  automation.Release(HostPass::Word, hostApp);
+}
+
+TEST_F(OfficeHostsTest, TheWatchdogStopsADocumentThatTakesTooLong) {
+  options.documentLimit = std::chrono::milliseconds(300);
+  Register();
+  std::string path = Write("long.txt", LongText());
+  EXPECT_EQ(WordFailure(path),
+            "LibreOffice did not finish opening \"" + path + "\" within 0.3 s, so it was stopped");
+}
+
+TEST_F(OfficeHostsTest, ReleasingAnApplicationWithoutQuitEndsItsOffice) {
+  automation.Start(HostPass::Excel, hostApp);
+  EXPECT_EQ(OfficeChildren(), 1);
+  automation.PrintOne(HostPass::Excel, hostApp, Place(kExamples / "budget.xls", "budget.xls"),
+                      "budget.xls");
+  automation.Release(HostPass::Excel, hostApp);
+  EXPECT_EQ(OfficeChildren(), 0);
+  EXPECT_EQ(driver.jobs.size(), 1u);
+}
+
+}  // namespace
