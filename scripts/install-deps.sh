@@ -10,6 +10,8 @@ packages=(
   libqpdf-dev qpdf
   xvfb xauth fonts-liberation2
   poppler-utils
+  libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui
+  libreoffice-draw-nogui libreoffice-dev
 )
 
 missing=()
