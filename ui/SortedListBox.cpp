@@ -140,6 +140,7 @@ void SortedListBox::SetTopIndex(int index) {
   int lastTop = std::max(0, units - VisibleUnits());
   int unit = std::clamp(UnitOf(std::max(0, index)), 0, lastTop);
   top_ = Multicolumn() ? unit * RowsPerColumn() : unit;
+  rowsAtTop_ = RowsPerColumn();
   Changed();
 }
 
@@ -174,8 +175,9 @@ void SortedListBox::ScrollTo(int position) {
   SetTopIndex(Multicolumn() ? position * RowsPerColumn() : position);
 }
 
+// A multi-column list keeps its first visible column when the rows per column change.
 void SortedListBox::Resized() {
-  SetTopIndex(top_);
+  SetTopIndex(Multicolumn() ? top_ / rowsAtTop_ * RowsPerColumn() : top_);
 }
 
 void SortedListBox::Click(int index, KeyModifiers modifiers) {

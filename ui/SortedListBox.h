@@ -31,6 +31,7 @@ struct ListScroll {
   int position = 0;
   int page = 1;
   int range = 0;  // units in all; 0 hides the bar
+  bool operator==(const ListScroll&) const = default;
 };
 
 class SortedListBox : public Control {
@@ -124,6 +125,7 @@ class SortedListBox : public Control {
   int focus_ = -1;
   int anchor_ = -1;
   int top_ = 0;
+  int rowsAtTop_ = 1;  // the rows per column when top_ was set
 };
 
 }  // namespace ui

@@ -137,6 +137,10 @@ const wxBitmap& WxSortedListBox::Icon(int iconIndex) {
   if (known != icons_.end()) return known->second;
   wxBitmap icon = wxArtProvider::GetBitmap(ToWx(platform::Shell::IconName(iconIndex)), wxART_OTHER,
                                            wxSize(kIconSize, kIconSize));
+  if (!icon.IsOk() && iconIndex != static_cast<int>(platform::SystemIcon::GenericFile)) {
+    // The theme has no picture of this type: any file's picture serves.
+    icon = Icon(static_cast<int>(platform::SystemIcon::GenericFile));
+  }
   if (icon.IsOk() && icon.GetSize() != wxSize(kIconSize, kIconSize)) {
     icon = wxBitmap(icon.ConvertToImage().Rescale(kIconSize, kIconSize, wxIMAGE_QUALITY_HIGH));
   }
@@ -156,25 +160,40 @@ void WxSortedListBox::Changed() {
   });
 }
 
+// Only a scroll bar that really changes is set again: showing or hiding one resizes the
+// client area, and the resize would otherwise set the bars again, without end.
 void WxSortedListBox::UpdateScrollBars() {
   if (!Window()) return;
   ListScroll scroll = Scroll();
-  int shown = scroll.horizontal ? wxHORIZONTAL : wxVERTICAL;
-  int hidden = scroll.horizontal ? wxVERTICAL : wxHORIZONTAL;
-  Window()->SetScrollbar(hidden, 0, 0, 0);
-  Window()->SetScrollbar(shown, scroll.position, scroll.page,
-                         scroll.range > scroll.page ? scroll.range : 0);
+  if (scroll.range <= scroll.page) scroll.range = 0;  // everything in sight: no bar
+  if (shownScroll_ && *shownScroll_ == scroll) return;
+  if (!shownScroll_ || shownScroll_->horizontal != scroll.horizontal) {
+    Window()->SetScrollbar(scroll.horizontal ? wxVERTICAL : wxHORIZONTAL, 0, 0, 0);
+  }
+  int orientation = scroll.horizontal ? wxHORIZONTAL : wxVERTICAL;
+  ListScroll moved = shownScroll_.value_or(scroll);
+  moved.position = scroll.position;
+  if (moved == scroll && shownScroll_) {
+    Window()->SetScrollPos(orientation, scroll.position);
+  } else {
+    Window()->SetScrollbar(orientation, scroll.position, scroll.page, scroll.range);
+  }
+  shownScroll_ = scroll;
 }
 
 // A list that is seen has its window: the first paint creates it, and with it the owner
 // fills it.
 void WxSortedListBox::OnPaint() {
-  WxListWindow& window = *Window();
-  wxAutoBufferedPaintDC dc(&window);
+  wxAutoBufferedPaintDC dc(Window());
+  if (!HasWindow()) App().Dispatch([this] { WindowNeeded(); });
+  PaintTo(dc);
+}
+
+void WxSortedListBox::PaintTo(wxDC& dc) {
   dc.SetBackground(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_LISTBOX)));
   dc.Clear();
-  if (!HasWindow()) App().Dispatch([this] { WindowNeeded(); });
-  WxRowPainter painter(window, dc, *this);
+  if (!Window()) return;
+  WxRowPainter painter(*Window(), dc, *this);
   App().Dispatch([&] { PaintItems(painter, Focused()); });
 }
 

@@ -5,9 +5,11 @@
 // only paints, scrolls and hands the user's clicks and keys on.
 
 #include <wx/bitmap.h>
+#include <wx/dc.h>
 #include <wx/window.h>
 
 #include <map>
+#include <optional>
 
 #include "ui/SortedListBox.h"
 #include "ui/wx/WxControl.h"
@@ -32,6 +34,8 @@ class WxSortedListBox : public WxControl<SortedListBox, WxListWindow> {
 
   // The 16 x 16 picture of a system image list index, from the desktop's icon theme.
   const wxBitmap& Icon(int iconIndex);
+  // Paints the client area as the window shows it onto `dc`; the window's paint does this.
+  void PaintTo(wxDC& dc);
 
  protected:
   void Changed() override;
@@ -46,6 +50,7 @@ class WxSortedListBox : public WxControl<SortedListBox, WxListWindow> {
 
   std::map<int, wxBitmap> icons_;
   bool scrollBarsStale_ = false;
+  std::optional<ListScroll> shownScroll_;  // as last given to the scroll bars
 };
 
 }  // namespace ui
