@@ -62,12 +62,11 @@ void TForm1::CreateControls() {
   GroupBox1 = NewGroupBox("GroupBox1", {224, 8, 425, 217}, "Source Files", 11);
   // ZELExplorerTree1: {232, 24, 201, 193}, tab order 8, on the form; Directory "nil",
   // Network true, FastLoad false, HideSelection false, ParentColor false.
-  // ZELExplorerView1: {432, 24, 201, 193}, tab order 6, on the form; ItemHeight 18, Mask
-  // "*.doc;*.txt;*.rtf", MultiSelect true, CharCase lower case, Columns 1.
+  ZELExplorerView1 =
+      NewExplorerView("ZELExplorerView1", {432, 24, 201, 193}, "*.doc;*.txt;*.rtf", true, 6);
   GroupBox2 = NewGroupBox("GroupBox2", {224, 225, 425, 216}, "Destination Files (Format: PDF)", 12);
   // ZELExplorerTree2: {232, 240, 201, 193}, tab order 9, settings as ZELExplorerTree1.
-  // ZELExplorerView2: {432, 240, 201, 193}, tab order 10; ItemHeight 18, Mask "*.pdf", single
-  // selection, CharCase lower case, Columns 1.
+  ZELExplorerView2 = NewExplorerView("ZELExplorerView2", {432, 240, 201, 193}, "*.pdf", false, 10);
 }
 
 void TForm1::ConnectHandlers() {
@@ -175,4 +174,19 @@ std::unique_ptr<ui::Label> TForm1::NewLabel(ui::Container& parent, const char* n
   label->SetName(name);
   label->SetCaption(caption);
   return label;
+}
+
+std::unique_ptr<controls::TZELExplorerView> TForm1::NewExplorerView(
+    const char* name, const ui::Bounds& bounds, const char* mask, bool multiSelect, int tabOrder) {
+  auto view = std::make_unique<controls::TZELExplorerView>(
+      platform_.Files(), platform_.ShellServices(), kit_.App(),
+      kit_.CreateSortedListBox(*window_, bounds));
+  view->Base().SetName(name);
+  view->Base().SetTabOrder(tabOrder);
+  view->SetItemHeight(18);
+  view->SetMask(mask);
+  view->SetMultiSelect(multiSelect);
+  view->SetCharCase(controls::TEditCharCase::ecLowerCase);
+  view->SetColumns(1);
+  return view;
 }

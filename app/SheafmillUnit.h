@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/ProcessPrinters.h"
+#include "controls/zeltexplorerview.h"
 #include "controls/zeltprintercombo.h"
 #include "platform/Platform.h"
 #include "platform/automation/Variant.h"
@@ -57,9 +58,11 @@ class TForm1 {
   std::unique_ptr<ui::Label> Label2;
   std::unique_ptr<ui::Label> Label3;
   std::unique_ptr<ui::GroupBox> GroupBox1;
-  // ZELExplorerTree1 and ZELExplorerView1, the source browser, join here.
+  // ZELExplorerTree1, the source folder tree, joins here.
+  std::unique_ptr<controls::TZELExplorerView> ZELExplorerView1;
   std::unique_ptr<ui::GroupBox> GroupBox2;
-  // ZELExplorerTree2 and ZELExplorerView2, the destination browser, join here.
+  // ZELExplorerTree2, the destination folder tree, joins here.
+  std::unique_ptr<controls::TZELExplorerView> ZELExplorerView2;
 
   // The state shared with the conversion run and the options dialog.
   platform::Variant HostApp;  // the authoring application of the running pass, else empty
@@ -86,6 +89,10 @@ class TForm1 {
                                         int tabOrder);
   std::unique_ptr<ui::Label> NewLabel(ui::Container& parent, const char* name,
                                       const ui::Bounds& bounds, const char* caption);
+  std::unique_ptr<controls::TZELExplorerView> NewExplorerView(const char* name,
+                                                              const ui::Bounds& bounds,
+                                                              const char* mask, bool multiSelect,
+                                                              int tabOrder);
 
   ui::Kit& kit_;
   platform::Platform& platform_;

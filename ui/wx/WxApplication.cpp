@@ -3,6 +3,8 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
+// after msgdlg.h, which it needs
+#include <wx/generic/msgdlgg.h>
 #include <wx/utils.h>
 
 #include "ui/Form.h"
@@ -76,8 +78,9 @@ void WxApplication::SetCursor(Cursor cursor) {
   }
 }
 
+// No icon flag at all: the generic box then draws none (wxICON_NONE is for native boxes only).
 void WxApplication::ShowMessage(const std::string& text) {
-  ShowBox(text, wxICON_NONE);
+  ShowBox(text, 0);
 }
 
 void WxApplication::ShowError(const std::string& text) {
@@ -85,8 +88,11 @@ void WxApplication::ShowError(const std::string& text) {
 }
 
 void WxApplication::ShowBox(const std::string& text, long iconStyle) {
-  wxMessageDialog box(nullptr, ToWx(LineBreaksForDisplay(text)), ToWx(title_),
-                      wxOK | wxCENTRE | iconStyle);
+  // wx draws the box itself: GTK's own message dialog goes where the window manager puts it,
+  // and without one that is the screen's top-left corner. Without a parent the box centres on
+  // the screen; wx would otherwise adopt the active window and centre on that.
+  wxGenericMessageDialog box(nullptr, ToWx(LineBreaksForDisplay(text)), ToWx(title_),
+                             wxOK | wxCENTRE | wxDIALOG_NO_PARENT | iconStyle);
   box.ShowModal();
 }
 

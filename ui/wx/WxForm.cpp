@@ -116,7 +116,10 @@ void WxForm::ApplyTabOrder() {
       continue;
     }
     if (previous == nullptr) {
-      native->MoveBeforeInTabOrder(client_->GetChildren().GetFirst()->GetData());
+      wxWindow* first = client_->GetChildren().GetFirst()->GetData();
+      if (native != first) {
+        native->MoveBeforeInTabOrder(first);
+      }
     } else {
       native->MoveAfterInTabOrder(previous);
     }

@@ -126,6 +126,19 @@ TEST_F(SheafmillWindowTest, EveryControlStandsAtItsPlaceAndItsCaptionFits) {
   }
 }
 
+TEST_F(SheafmillWindowTest, TheListsAndTheComboStandAtTheirPlaces) {
+  const std::vector<std::pair<const ui::Control*, ui::Bounds>> placed = {
+      {&form->ZELPrinterCombo1->Base(), {8, 200, 209, 28}},
+      {&form->ZELExplorerView1->Base(), {432, 24, 201, 193}},
+      {&form->ZELExplorerView2->Base(), {432, 240, 201, 193}},
+  };
+  for (const auto& [control, bounds] : placed) {
+    SCOPED_TRACE(control->Name());
+    EXPECT_EQ(control->Bounds(), bounds);
+    EXPECT_TRUE(dynamic_cast<const ui::WxNative&>(*control).NativeWindow()->IsShown());
+  }
+}
+
 TEST_F(SheafmillWindowTest, TheCloseBoxSwitchesTheDriversOutputOff) {
   world.InstallDriverKey();
   world.Platform().Registry().SetValue(testsupport::kDriverKeyPath, "AutomaticOutput",

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <wx/display.h>
+#include <wx/msgdlg.h>
+// after msgdlg.h, which it needs
+#include <wx/generic/msgdlgg.h>
 #include <wx/testing.h>
 #include <wx/uiaction.h>
 
@@ -20,24 +23,24 @@ namespace {
 using testsupport::WxSettle;
 using testsupport::WxTestKit;
 
-// A message box answered with OK after its text and caption were noted.
-class ExpectBox : public wxExpectModal<wxMessageDialog> {
+// A message box answered with OK after its text, caption and style were noted.
+class ExpectBox : public wxExpectModalBase<wxGenericMessageDialog, ExpectBox> {
  public:
-  ExpectBox(std::string& text, std::string& caption)
-      : wxExpectModal<wxMessageDialog>(wxID_OK), text_(text), caption_(caption) {}
+  ExpectBox(std::string& text, std::string& caption, long& style)
+      : text_(text), caption_(caption), style_(style) {}
 
  protected:
-  int OnInvoked(wxMessageDialog* box) const override {
+  int OnInvoked(wxGenericMessageDialog* box) const override {
     text_ = ui::FromWx(box->GetMessage());
     caption_ = ui::FromWx(box->GetTitle());
     style_ = box->GetMessageDialogStyle();
-    return wxExpectModal<wxMessageDialog>::OnInvoked(box);
+    return wxID_OK;
   }
 
- public:
+ private:
   std::string& text_;
   std::string& caption_;
-  mutable long style_ = 0;
+  long& style_;
 };
 
 class WxKitTest : public ::testing::Test {
@@ -122,6 +125,15 @@ TEST_F(WxKitTest, TheFirstControlInTabOrderTakesTheFocusAndTabFollowsTheOrder) {
                                              static_cast<ui::WxButton&>(*later).Window()}));
 }
 
+TEST_F(WxKitTest, AFormWhoseFirstControlComesFirstInTabOrderShowsAsIs) {
+  auto first = kit.CreateEdit(*form, {10, 10, 100, 21});
+  auto second = kit.CreateEdit(*form, {10, 40, 100, 21});
+  second->SetTabOrder(1);
+  form->Show();
+  WxSettle();
+  EXPECT_TRUE(first->Focused());
+}
+
 TEST_F(WxKitTest, AUserClickTogglesACheckBoxAndRaisesOnClickButCodeDoesNot) {
   auto check = kit.CreateCheckBox(*form, {20, 20, 185, 17});
   check->SetCaption("Microsoft Word (.DOC)");
@@ -162,7 +174,8 @@ TEST_F(WxKitTest, AnErrorInAButtonHandlerGoesToTheErrorReport) {
   button->OnClick = [] { throw std::runtime_error("Printer on fire"); };
   form->Show();
   std::string text, caption;
-  ExpectBox expect(text, caption);
+  long style = 0;
+  ExpectBox expect(text, caption, style);
   wxTEST_DIALOG(
       {
         wxCommandEvent press(wxEVT_BUTTON, static_cast<ui::WxButton&>(*button).Window()->GetId());
@@ -172,17 +185,42 @@ TEST_F(WxKitTest, AnErrorInAButtonHandlerGoesToTheErrorReport) {
       expect);
   EXPECT_EQ(text, "Printer on fire.");
   EXPECT_EQ(caption, "Sheafmill");
-  EXPECT_TRUE(expect.style_ & wxICON_ERROR);
+  EXPECT_TRUE(style & wxICON_ERROR);
 }
 
 TEST_F(WxKitTest, APlainMessageHasNoIconAndBreaksTheLineAtACarriageReturn) {
   kit.App().SetTitle("Sheafmill");
   std::string text, caption;
-  ExpectBox expect(text, caption);
+  long style = 0;
+  ExpectBox expect(text, caption, style);
   wxTEST_DIALOG(kit.App().ShowMessage("First line!\rSecond line."), expect);
   EXPECT_EQ(text, "First line!\nSecond line.");
   EXPECT_EQ(caption, "Sheafmill");
-  EXPECT_FALSE(expect.style_ & (wxICON_ERROR | wxICON_INFORMATION | wxICON_WARNING));
+  EXPECT_FALSE(style & wxICON_MASK);
+}
+
+TEST_F(WxKitTest, AMessageBoxIsModalAndCentredOnTheScreenNotOnTheActiveWindow) {
+  form->SetClientSize({300, 200});
+  Form().Window()->Move(0, 0);
+  form->Show();
+  WxSettle();
+  wxRect box;
+  bool modal = false;
+  Form().Window()->CallAfter([&] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<wxGenericMessageDialog*>(window);
+      if (dialog != nullptr && dialog->IsModal()) {
+        box = dialog->GetScreenRect();
+        modal = true;
+        dialog->EndModal(wxID_OK);
+      }
+    }
+  });
+  kit.App().ShowMessage("Centred?");
+  ASSERT_TRUE(modal);
+  wxRect screen = wxDisplay(0u).GetGeometry();
+  EXPECT_NEAR(box.x + box.width / 2, screen.width / 2, 2);
+  EXPECT_NEAR(box.y + box.height / 2, screen.height / 2, 2);
 }
 
 TEST_F(WxKitTest, AModalFormRunsUntilAButtonSetsTheResultAndAsksItsCloseQuery) {
