@@ -19,8 +19,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/shell/Shell.h"
 #include "platform/system/System.h"
-#include "ui/headless/HeadlessApplication.h"
-#include "ui/headless/HeadlessSortedListBox.h"
+#include "ui/headless/HeadlessKit.h"
 
 namespace {
 
@@ -98,10 +97,10 @@ void ExplorerViewRead(benchmark::State& state) {
   platform::FileSystem files(platform::DriveMap{{'E', Sample().Root()}},
                              Sample().Root() / "windows");
   platform::Shell shell(files, Sample().Root() / "programs");
-  ui::HeadlessApplication app;
-  controls::TZELExplorerView list(
-      files, shell, app,
-      std::make_unique<ui::HeadlessSortedListBox>(app, ui::Bounds{0, 0, 257, 184}));
+  ui::HeadlessKit kit;
+  std::unique_ptr<ui::Form> form = kit.CreateForm(nullptr);
+  controls::TZELExplorerView list(files, shell, kit.App(),
+                                  kit.CreateSortedListBox(*form, {0, 0, 257, 184}));
   list.SetFolder("E:\\Big");
   list.SetMask(kMask);
   for (auto _ : state) {
