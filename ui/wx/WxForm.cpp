@@ -76,10 +76,15 @@ bool WxForm::Visible() const {
   return window_->IsShown();
 }
 
+// GTK may hand the focus to any control while the window appears; the first showing puts it
+// on the first control in tab order, a later one leaves it where the user left it.
 void WxForm::Show() {
+  bool first = !shownOnce_;
   PrepareShow();
   window_->Show();
-  FocusFirst();
+  if (first) {
+    FocusFirst();
+  }
 }
 
 int WxForm::ShowModal() {
@@ -128,10 +133,6 @@ void WxForm::ApplyTabOrder() {
 }
 
 void WxForm::FocusFirst() {
-  wxWindow* focus = wxWindow::FindFocus();
-  if (focus != nullptr && focus->GetParent() == client_) {
-    return;
-  }
   for (const Control* control : TabSequence(*this)) {
     if (control->Enabled() && NativeOf(control) != nullptr) {
       NativeOf(control)->SetFocus();
