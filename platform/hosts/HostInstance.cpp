@@ -112,7 +112,7 @@ OfficeDocument& HostInstance::Opened(HostDocument& document) const {
 void HostInstance::Print(HostDocument& document, const std::string& printerName) {
   OfficeDocument& pages = Opened(document);
   std::string printer = printerName.empty() ? DefaultPrinter() : printerName;
-  if (printer.empty()) throw Error("No printer is installed.");
+  if (printer.empty()) throw Error("No default printer is set.");
   if (!IsInstalled(services_.printers, printer)) {
     throw Error("The printer \"" + printer + "\" is not installed.");
   }

@@ -67,13 +67,13 @@ const char* ApplicationName(HostFamily family) {
 const char* DocumentType(HostFamily family) {
   switch (family) {
     case HostFamily::Excel:
-      return "Excel workbook";
+      return "an Excel workbook";
     case HostFamily::PowerPoint:
-      return "PowerPoint presentation";
+      return "a PowerPoint presentation";
     case HostFamily::AutoCAD:
-      return "DXF drawing";
+      return "a DXF drawing";
     default:
-      return "Word document";
+      return "a Word document";
   }
 }
 
@@ -178,7 +178,7 @@ ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& 
     if (rule.filters.front() == "Text (encoded)") filter.options = TextCharset(head);
     return filter;
   }
-  throw Error("The file \"" + displayName + "\" is damaged or not a " + DocumentType(family) + ".");
+  throw Error("The file \"" + displayName + "\" is damaged or not " + DocumentType(family) + ".");
 }
 
 }  // namespace platform::hosts

@@ -19,7 +19,7 @@ enum class DocumentKind { Text, WebPage, Spreadsheet, Presentation, Drawing };
 struct ImportFilter {
   std::vector<std::string> filters;
   std::string options;       // the filter's options (a text file's character set)
-  std::string documentType;  // for messages: "Word document"
+  std::string documentType;  // for messages: "a Word document"
 };
 
 class OfficeDocument {

@@ -1,6 +1,7 @@
 #include "platform/hosts/OfficeProcess.h"
 
 #include <fcntl.h>
+#include <linux/close_range.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -34,19 +35,45 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
   return pointers;
 }
 
+// What the child needs, all made before the fork.
+struct ChildSetUp {
+  pid_t parent;
+  int nullFd;
+  int statusFd;  // closes at exec; before that, carries the errno of a failed exec
+  int maxFd;
+  char** argv;
+  char** envp;
+};
+
 // In the child, between fork and exec: only calls that are safe after forking a process with
 // threads.
-[[noreturn]] void RunChild(pid_t parent, int nullFd, char** argv, char** envp) {
+[[noreturn]] void RunChild(const ChildSetUp& setUp) {
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   // The parent may have ended before the death signal was asked for.
-  if (::getppid() != parent) ::_exit(127);
+  if (::getppid() != setUp.parent) ::_exit(127);
   ::setpgid(0, 0);
-  ::dup2(nullFd, STDIN_FILENO);
-  ::dup2(nullFd, STDOUT_FILENO);
-  ::dup2(nullFd, STDERR_FILENO);
-  ::close_range(3, ~0U, 0);
-  ::execve(argv[0], argv, envp);
+  ::dup2(setUp.nullFd, STDIN_FILENO);
+  ::dup2(setUp.nullFd, STDOUT_FILENO);
+  ::dup2(setUp.nullFd, STDERR_FILENO);
+  if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
+    for (int fd = 3; fd < setUp.maxFd; ++fd) {
+      if (fd != setUp.statusFd) ::close(fd);
+    }
+  }
+  ::execve(setUp.argv[0], setUp.argv, setUp.envp);
+  int error = errno;
+  [[maybe_unused]] ssize_t written = ::write(setUp.statusFd, &error, sizeof error);
   ::_exit(127);
+}
+
+// The errno of the child's failed exec, or 0 once the exec has closed the pipe.
+int ExecError(int statusFd) {
+  int error = 0;
+  ssize_t got;
+  do {
+    got = ::read(statusFd, &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  return got == static_cast<ssize_t>(sizeof error) ? error : 0;
 }
 
 }  // namespace
@@ -60,18 +87,33 @@ OfficeProcess::OfficeProcess(const std::filesystem::path& executable,
   std::vector<std::string> envTexts = MergedEnvironment(environment);
   std::vector<char*> argv = Pointers(argvTexts);
   std::vector<char*> envp = Pointers(envTexts);
+  int status[2];
+  if (::pipe2(status, O_CLOEXEC) != 0) throw StartError(executable, errno);
   int nullFd = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-  if (nullFd < 0) throw Error("Cannot open /dev/null: " + std::string(std::strerror(errno)));
-  pid_t parent = ::getpid();
-  pid_ = ::fork();
-  if (pid_ == 0) RunChild(parent, nullFd, argv.data(), envp.data());
+  ChildSetUp setUp{::getpid(),  nullFd,     status[1], static_cast<int>(::sysconf(_SC_OPEN_MAX)),
+                   argv.data(), envp.data()};
+  pid_ = nullFd < 0 ? -1 : ::fork();
+  if (pid_ == 0) RunChild(setUp);
   int forkError = errno;
-  ::close(nullFd);
+  ::close(status[1]);
+  if (nullFd >= 0) ::close(nullFd);
   if (pid_ < 0) {
-    throw Error("Cannot start " + executable.string() + ": " + std::strerror(forkError));
+    ::close(status[0]);
+    throw StartError(executable, forkError);
   }
   // Also here, so that Kill reaches the group even before the child has run.
   ::setpgid(pid_, pid_);
+  // Returns once the child runs the program, its death signal armed.
+  int execError = ExecError(status[0]);
+  ::close(status[0]);
+  if (execError != 0) {
+    Reap(0);
+    throw StartError(executable, execError);
+  }
+}
+
+Error OfficeProcess::StartError(const std::filesystem::path& executable, int error) {
+  return Error("Cannot start " + executable.string() + ": " + std::strerror(error));
 }
 
 OfficeProcess::~OfficeProcess() {

@@ -17,12 +17,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/Error.h"
+
 namespace platform::hosts {
 
 class OfficeProcess {
  public:
   // Starts `executable` with `arguments` (argv[1] on) and the environment of this process
-  // changed by `environment`. Raises platform::Error when it cannot be started.
+  // changed by `environment`, and returns once it runs. Raises platform::Error when it cannot
+  // be started.
   OfficeProcess(const std::filesystem::path& executable, const std::vector<std::string>& arguments,
                 const std::map<std::string, std::string>& environment = {});
   // Kills the process group and collects the process.
@@ -43,6 +46,7 @@ class OfficeProcess {
 
  private:
   bool Reap(int options);
+  static Error StartError(const std::filesystem::path& executable, int error);
 
   pid_t pid_ = -1;
   std::mutex mutex_;  // orders Kill against the collection of the process

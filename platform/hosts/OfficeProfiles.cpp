@@ -40,7 +40,9 @@ OfficeProfiles::OfficeProfiles(OfficeInstallation office, fs::path templateFolde
 void OfficeProfiles::Make(const fs::path& profile) const {
   std::error_code error;
   if (!templateFolder_.empty() && fs::exists(TemplatePath() / kReadyMark, error)) {
-    fs::copy(TemplatePath() / "user", profile / "user", fs::copy_options::recursive, error);
+    fs::create_directories(profile, error);
+    if (!error)
+      fs::copy(TemplatePath() / "user", profile / "user", fs::copy_options::recursive, error);
     if (!error) return;
     fs::remove_all(profile, error);
   }
@@ -89,7 +91,8 @@ void OfficeProfiles::KeepAsTemplate(const fs::path& profile) const {
   fs::path partial = TemplatePath();
   partial += ".partial-" + std::to_string(::getpid());
   fs::remove_all(partial, error);
-  fs::copy(profile / "user", partial / "user", fs::copy_options::recursive, error);
+  fs::create_directories(partial, error);
+  if (!error) fs::copy(profile / "user", partial / "user", fs::copy_options::recursive, error);
   if (!error) std::ofstream(partial / kReadyMark) << office_.fullVersion << "\n";
   if (!error) fs::rename(partial, TemplatePath(), error);
   if (error) fs::remove_all(partial, error);

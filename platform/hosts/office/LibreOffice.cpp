@@ -41,7 +41,7 @@ std::string Refusal(const LoadInteraction& interaction, const std::string& displ
   if (interaction.Refusal() == LoadInteraction::Reason::PasswordProtected) {
     return "The document \"" + displayName + "\" is password-protected.";
   }
-  return "The file \"" + displayName + "\" is damaged or not a " + filter.documentType + ".";
+  return "The file \"" + displayName + "\" is damaged or not " + filter.documentType + ".";
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ std::pair<double, double> FirstPageSize(const fs::path& pdf) {
   return {box.urx - box.llx, box.ury - box.lly};
 }
 
-class OfficeHostsTest : public testing::Test, public hoststest::HostsWorld {
+class LibreOfficeHostsTest : public testing::Test, public hoststest::HostsWorld {
  protected:
   void SetUp() override {
     options = platform::hosts::OfficeHostOptions::Defaults(SHEAFMILL_OFFICE_PROFILES);
@@ -99,7 +99,7 @@ class OfficeHostsTest : public testing::Test, public hoststest::HostsWorld {
   Variant hostApp;
 };
 
-TEST_F(OfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileName) {
+TEST_F(LibreOfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileName) {
   std::vector<std::pair<HostPass, std::vector<std::string>>> passes = {
       {HostPass::Word, {"report.doc", "memo.docx", "memo.txt", "summary.rtf"}},
       {HostPass::Excel, {"budget.xls"}},
@@ -124,7 +124,7 @@ TEST_F(OfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileName) 
   EXPECT_EQ(testsupport::PdfPageCount(driver.jobs[5].pdf), 3) << "one page per slide";
 }
 
-TEST_F(OfficeHostsTest, ADrawingIsPlottedOnALandscapePageFittedToIt) {
+TEST_F(LibreOfficeHostsTest, ADrawingIsPlottedOnALandscapePageFittedToIt) {
   PrintAll(HostPass::AutoCAD, {"plan.dxf"});
   ASSERT_EQ(driver.jobs.size(), 1u);
   auto [width, height] = FirstPageSize(driver.jobs[0].pdf);
@@ -133,7 +133,7 @@ TEST_F(OfficeHostsTest, ADrawingIsPlottedOnALandscapePageFittedToIt) {
   EXPECT_NEAR(height, 595, 1);
 }
 
-TEST_F(OfficeHostsTest, DamagedWordDocumentsFailWithTheReasonAndWordGoesOn) {
+TEST_F(LibreOfficeHostsTest, DamagedWordDocumentsFailWithTheReasonAndWordGoesOn) {
   std::string random = Write("random.doc", Bytes(20000, 1));
   std::string compound =
       Write("compound.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + Bytes(20000, 2));
@@ -155,13 +155,13 @@ TEST_F(OfficeHostsTest, DamagedWordDocumentsFailWithTheReasonAndWordGoesOn) {
   EXPECT_EQ(driver.jobs.size(), 1u);
 }
 
-TEST_F(OfficeHostsTest, APasswordProtectedDocumentFailsSayingSo) {
+TEST_F(LibreOfficeHostsTest, APasswordProtectedDocumentFailsSayingSo) {
   std::string path = Place(kTestData / "protected.doc", "protected.doc");
   EXPECT_EQ(WordFailure(path), "The document \"" + path + "\" is password-protected.");
   EXPECT_TRUE(driver.jobs.empty());
 }
 
-TEST_F(OfficeHostsTest, DwgDrawingsAreRefusedAsUnreadableHere) {
+TEST_F(LibreOfficeHostsTest, DwgDrawingsAreRefusedAsUnreadableHere) {
   std::string path = Write("plan.dwg", "AC1027" + Bytes(4000, 3));
   automation.Start(HostPass::AutoCAD, hostApp);
   try {
@@ -174,14 +174,14 @@ TEST_F(OfficeHostsTest, DwgDrawingsAreRefusedAsUnreadableHere) {
   automation.Release(HostPass::AutoCAD, hostApp);
 }
 
-TEST_F(OfficeHostsTest, APrinterThatIsNotInstalledFailsThePrintCall) {
+TEST_F(LibreOfficeHostsTest, APrinterThatIsNotInstalledFailsThePrintCall) {
   printers.RemovePrinter(kDriverPrinterName);
   std::string path = Place(kExamples / "report.doc", "report.doc");
   EXPECT_EQ(WordFailure(path),
             "The printer \"" + std::string(kDriverPrinterName) + "\" is not installed.");
 }
 
-TEST_F(OfficeHostsTest, KillingTheOfficeMidDocumentFailsThatFileAtOnce) {
+TEST_F(LibreOfficeHostsTest, KillingTheOfficeMidDocumentFailsThatFileAtOnce) {
   std::string path = Write("long.txt", LongText());
   automation.Start(HostPass::Word, hostApp);
   pid_t office = 0;
@@ -220,7 +220,7 @@ TEST_F(OfficeHostsTest, KillingTheOfficeMidDocumentFailsThatFileAtOnce) {
   automation.Release(HostPass::Word, hostApp);
 }
 
-TEST_F(OfficeHostsTest, TheWatchdogStopsADocumentThatTakesTooLong) {
+TEST_F(LibreOfficeHostsTest, TheWatchdogStopsADocumentThatTakesTooLong) {
   options.documentLimit = std::chrono::milliseconds(300);
   Register();
   std::string path = Write("long.txt", LongText());
@@ -228,7 +228,7 @@ TEST_F(OfficeHostsTest, TheWatchdogStopsADocumentThatTakesTooLong) {
             "LibreOffice did not finish opening \"" + path + "\" within 0.3 s, so it was stopped");
 }
 
-TEST_F(OfficeHostsTest, ReleasingAnApplicationWithoutQuitEndsItsOffice) {
+TEST_F(LibreOfficeHostsTest, ReleasingAnApplicationWithoutQuitEndsItsOffice) {
   automation.Start(HostPass::Excel, hostApp);
   EXPECT_EQ(OfficeChildren(), 1);
   automation.PrintOne(HostPass::Excel, hostApp, Place(kExamples / "budget.xls", "budget.xls"),

@@ -1,0 +1,97 @@
+#include "platform/hosts/ImportFilters.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/Error.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using platform::hosts::ChooseImportFilter;
+using platform::hosts::HostFamily;
+using Filters = std::vector<std::string>;
+
+const std::string kCompound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+const std::string kZip("PK\x03\x04", 4);
+
+class ImportFiltersTest : public testing::Test {
+ protected:
+  platform::hosts::ImportFilter Choose(HostFamily family, const std::string& name,
+                                       const std::string& content) {
+    return ChooseImportFilter(family, temp.WriteFile(name, content), name);
+  }
+  std::string Refusal(HostFamily family, const std::string& name, const std::string& content) {
+    try {
+      Choose(family, name, content);
+    } catch (const platform::Error& e) {
+      return e.Message();
+    }
+    return "";
+  }
+
+  testsupport::TempDir temp;
+};
+
+TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
+  struct Case {
+    HostFamily family;
+    std::string name, content;
+    Filters filters;
+  };
+  std::vector<Case> cases = {
+      {HostFamily::Word, "a.doc", kCompound + "x", {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
+      {HostFamily::Word, "a.DOC", kZip + "x", {"MS Word 2007 XML"}},
+      {HostFamily::Word, "a.doc", "\xEF\xBB\xBF {\\rtf1 x}", {"Rich Text Format"}},
+      {HostFamily::Word, "a.doc", "\n<!DOCTYPE html><p>", {"HTML (StarWriter)"}},
+      {HostFamily::Word, "a.docx", kCompound, {"MS Word 2007 XML"}},
+      {HostFamily::Word, "a.htm", "anything", {"HTML (StarWriter)"}},
+      {HostFamily::Word, "a.txt", "", {"Text (encoded)"}},
+      {HostFamily::Excel, "a.xls", kCompound, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
+      {HostFamily::Excel, "a.xls", "<html><table>", {"HTML (StarCalc)"}},
+      {HostFamily::PowerPoint, "a.ppt", kZip, {"Impress MS PowerPoint 2007 XML"}},
+      {HostFamily::AutoCAD,
+       "a.dxf",
+       "999\r\nmade by hand\r\n0\r\nSECTION\r\n",
+       {"DXF - AutoCAD Interchange"}},
+      {HostFamily::AutoCAD, "b.dxf", "AutoCAD Binary DXF\r\n\x1A", {"DXF - AutoCAD Interchange"}},
+  };
+  for (const Case& test : cases) {
+    EXPECT_EQ(Choose(test.family, test.name, test.content).filters, test.filters) << test.name;
+  }
+}
+
+TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
+  EXPECT_EQ(Choose(HostFamily::Word, "u.txt", "caf\xC3\xA9").options, "UTF8");
+  EXPECT_EQ(Choose(HostFamily::Word, "w.txt", "caf\xE9 au lait").options, "MS_1252");
+  EXPECT_EQ(Choose(HostFamily::Word, "b.txt",
+                   std::string("\xFF\xFE"
+                               "a\0",
+                               4))
+                .options,
+            "UNICODE");
+  // A character cut off by the end of what is read is no reason to doubt the rest.
+  std::string text(64 * 1024 - 1, 'a');
+  EXPECT_EQ(Choose(HostFamily::Word, "cut.txt", text + "\xE2\x82\xAC").options, "UTF8");
+}
+
+TEST_F(ImportFiltersTest, FilesOfAnotherTypeOrFormatAreRefusedWithTheReason) {
+  EXPECT_EQ(Refusal(HostFamily::Word, "r.doc", "random bytes that are no document"),
+            "The file \"r.doc\" is damaged or not a Word document.");
+  EXPECT_EQ(Refusal(HostFamily::Excel, "r.xls", kZip.substr(0, 3)),
+            "The file \"r.xls\" is damaged or not an Excel workbook.");
+  EXPECT_EQ(Refusal(HostFamily::AutoCAD, "r.dxf", "0\nLINE\n"),
+            "The file \"r.dxf\" is damaged or not a DXF drawing.");
+  EXPECT_EQ(Refusal(HostFamily::Excel, "a.doc", kCompound),
+            "Excel cannot open \"a.doc\": it does not read files of type \".doc\".");
+  EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.DWG", "AC1027"),
+            "\"plan.DWG\" is a DWG drawing, and DWG drawings cannot be read on this system: no "
+            "DWG reader is installed. Save the drawing as DXF to convert it.");
+  try {
+    ChooseImportFilter(HostFamily::Word, temp.Path() / "gone.doc", "C:\\gone.doc");
+    ADD_FAILURE() << "chosen";
+  } catch (const platform::Error& e) {
+    EXPECT_EQ(e.Message(), "The file \"C:\\gone.doc\" could not be found.");
+  }
+}
+
+}  // namespace
