@@ -14,6 +14,7 @@
 #include "ui/GroupBox.h"
 #include "ui/Label.h"
 #include "ui/SortedListBox.h"
+#include "ui/TreeView.h"
 
 namespace ui {
 
@@ -36,6 +37,7 @@ class Kit {
                                                            const ui::Bounds& bounds) = 0;
   virtual std::unique_ptr<SortedListBox> CreateSortedListBox(Container& parent,
                                                              const ui::Bounds& bounds) = 0;
+  virtual std::unique_ptr<TreeView> CreateTreeView(Container& parent, const ui::Bounds& bounds) = 0;
 };
 
 }  // namespace ui

@@ -1,7 +1,8 @@
 #pragma once
 // The tree-view base: the native tree control with its node list, as the in-house controls
-// use it. Every node has a text, an image index, a selected-image index (both into the image
-// list set with SetImages) and one data pointer that the owner of the tree manages.
+// use it; a form control that the kit makes. Every node has a text, an image index, a
+// selected-image index (both into the image list set with SetImages) and one data pointer that the
+// owner of the tree manages.
 //
 // The native window is created on first use: adding, finding or walking nodes and beginning
 // a batch create it (and run OnWindowCreated); Selected() and Count() never do and answer
@@ -14,16 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "ui/Control.h"
+
 namespace ui {
 
 // The handle of one node, valid until the node leaves the tree. Only the kit knows what it
 // points to.
 struct TreeNode;
 
-class TreeView {
+class TreeView : public Control {
  public:
-  virtual ~TreeView() = default;
-
   virtual bool HasWindow() const = 0;
   // Creates the native window unless it exists, then runs OnWindowCreated.
   virtual void WindowNeeded() = 0;
@@ -79,6 +80,9 @@ class TreeView {
   std::function<void(TreeNode* node)> OnSelectionChanged;
   // For every node that leaves the tree, however it leaves, while it can still be read.
   std::function<void(TreeNode* node)> OnNodeRemoved;
+
+ protected:
+  explicit TreeView(Container& parent) : Control(parent) {}
 };
 
 // Holds a batch open for its lifetime.

@@ -22,7 +22,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/shell/Shell.h"
 #include "platform/system/System.h"
-#include "ui/headless/HeadlessApplication.h"
+#include "ui/headless/HeadlessKit.h"
 #include "ui/headless/HeadlessTreeView.h"
 
 namespace {
@@ -113,10 +113,13 @@ class World {
  public:
   World()
       : files_(platform::DriveMap{{'E', Sample().Drive()}}, Sample().Drive() / "Windows"),
-        shell_(files_, Sample().Drive() / "programs") {
-    auto base = std::make_unique<ui::HeadlessTreeView>(app_);
+        shell_(files_, Sample().Drive() / "programs"),
+        form_(kit_.CreateForm(nullptr)) {
+    form_->Show();
+    auto base =
+        std::make_unique<ui::HeadlessTreeView>(*form_, ui::Bounds{232, 24, 201, 193}, kit_.App());
     view_ = base.get();
-    tree_ = std::make_unique<controls::TZELExplorerTree>(files_, system_, shell_, app_,
+    tree_ = std::make_unique<controls::TZELExplorerTree>(files_, system_, shell_, kit_.App(),
                                                          std::move(base));
     tree_->SetFastLoad(true);
   }
@@ -136,7 +139,8 @@ class World {
   platform::FileSystem files_;
   platform::System system_;
   platform::Shell shell_;
-  ui::HeadlessApplication app_;
+  ui::HeadlessKit kit_;
+  std::unique_ptr<ui::Form> form_;
   ui::HeadlessTreeView* view_ = nullptr;
   std::unique_ptr<controls::TZELExplorerTree> tree_;
 };

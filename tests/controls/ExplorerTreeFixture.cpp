@@ -18,8 +18,10 @@ platform::DriveMap DrivesIn(const TempDir& temp) {
 
 ExplorerTreeFixture::ExplorerTreeFixture()
     : files_(DrivesIn(temp_), temp_.Path() / "c" / "Windows"),
-      shell_(files_, temp_.Path() / "programs") {
+      shell_(files_, temp_.Path() / "programs"),
+      form_(kit_.CreateForm(nullptr)) {
   files_.SetCurrentDirectory("C:\\");
+  form_->Show();
 }
 
 ExplorerTreeFixture::~ExplorerTreeFixture() {
@@ -44,7 +46,7 @@ ui::HeadlessTreeView& ExplorerTreeFixture::View() {
 
 std::unique_ptr<controls::TZELExplorerTree> ExplorerTreeFixture::MakeTree(
     ui::HeadlessTreeView** view) {
-  auto base = std::make_unique<ui::HeadlessTreeView>(app_);
+  auto base = std::make_unique<ui::HeadlessTreeView>(*form_, ui::Bounds{232, 24, 201, 193}, app_);
   *view = base.get();
   return std::make_unique<controls::TZELExplorerTree>(files_, system_, shell_, app_,
                                                       std::move(base));

@@ -1,7 +1,8 @@
 #pragma once
 // A private machine for folder-tree tests: drive A has no medium (its host folder is
 // missing), C, D and E are fixed drives on temporary folders, the Windows directory is
-// C:\Windows and the current directory C:\. Tests may force a drive's type.
+// C:\Windows and the current directory C:\. The trees stand on a shown form of the headless
+// kit. Tests may force a drive's type.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/system/System.h"
 #include "tests/support/TempDir.h"
-#include "ui/headless/HeadlessApplication.h"
+#include "ui/headless/HeadlessKit.h"
 #include "ui/headless/HeadlessTreeView.h"
 
 namespace testsupport {
@@ -49,7 +50,9 @@ class ExplorerTreeFixture : public testing::Test {
   platform::FileSystem files_;
   platform::System system_;
   platform::Shell shell_;
-  ui::HeadlessApplication app_;
+  ui::HeadlessKit kit_;
+  ui::HeadlessApplication& app_ = kit_.App();
+  std::unique_ptr<ui::Form> form_;
   std::vector<std::string> changes;
 
  private:

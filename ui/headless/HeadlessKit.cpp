@@ -8,6 +8,7 @@
 #include "ui/headless/HeadlessGroupBox.h"
 #include "ui/headless/HeadlessLabel.h"
 #include "ui/headless/HeadlessSortedListBox.h"
+#include "ui/headless/HeadlessTreeView.h"
 
 namespace ui {
 
@@ -43,6 +44,10 @@ std::unique_ptr<DropDownList> HeadlessKit::CreateDropDownList(Container& parent,
 std::unique_ptr<SortedListBox> HeadlessKit::CreateSortedListBox(Container& parent,
                                                                 const ui::Bounds& bounds) {
   return std::make_unique<HeadlessSortedListBox>(parent, bounds, app_);
+}
+
+std::unique_ptr<TreeView> HeadlessKit::CreateTreeView(Container& parent, const ui::Bounds& bounds) {
+  return std::make_unique<HeadlessTreeView>(parent, bounds, app_);
 }
 
 }  // namespace ui

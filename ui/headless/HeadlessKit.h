@@ -23,6 +23,7 @@ class HeadlessKit : public Kit {
                                                    const ui::Bounds& bounds) override;
   std::unique_ptr<SortedListBox> CreateSortedListBox(Container& parent,
                                                      const ui::Bounds& bounds) override;
+  std::unique_ptr<TreeView> CreateTreeView(Container& parent, const ui::Bounds& bounds) override;
 
  private:
   HeadlessApplication app_;

@@ -17,7 +17,9 @@ struct HeadlessTreeView::Node {
   bool expanded = false;
 };
 
-HeadlessTreeView::HeadlessTreeView(Application& app) : app_(app), root_(std::make_unique<Node>()) {}
+HeadlessTreeView::HeadlessTreeView(Container& parent, const ui::Bounds& bounds,
+                                   HeadlessApplication& app)
+    : HeadlessControl(parent, bounds, app), root_(std::make_unique<Node>()) {}
 
 // The owner may be gone already: the last nodes leave without a word.
 HeadlessTreeView::~HeadlessTreeView() {
@@ -219,25 +221,24 @@ void HeadlessTreeView::EndUpdate() {
 
 bool HeadlessTreeView::UserExpand(TreeNode* node) {
   if (!HasExpandButton(node)) return false;
-  app_.Dispatch([&] { Expand(*Own(node)); });
+  Input([&] { Expand(*Own(node)); });
   return IsExpanded(node);
 }
 
 // Collapsing hides the selection, so the native control moves it to the collapsed node.
 void HeadlessTreeView::UserCollapse(TreeNode* node) {
   if (node == nullptr) return;
-  Own(node)->expanded = false;
-  for (Node* up = selected_ == nullptr ? nullptr : selected_->parent; up != nullptr;
-       up = up->parent) {
-    if (up == Own(node)) {
-      app_.Dispatch([&] { Select(node); });
-      return;
+  Input([&] {
+    Own(node)->expanded = false;
+    for (Node* up = selected_ == nullptr ? nullptr : selected_->parent; up != nullptr;
+         up = up->parent) {
+      if (up == Own(node)) Select(node);
     }
-  }
+  });
 }
 
-void HeadlessTreeView::UserClick(TreeNode* node) {
-  app_.Dispatch([&] { Select(node); });
+bool HeadlessTreeView::UserClick(TreeNode* node) {
+  return Input([&] { Select(node); });
 }
 
 TreeNode* HeadlessTreeView::Parent(TreeNode* node) const {

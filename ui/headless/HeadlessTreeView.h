@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "ui/Application.h"
+#include "ui/Bounds.h"
 #include "ui/TreeView.h"
+#include "ui/headless/HeadlessControl.h"
 
 namespace ui {
 
-class HeadlessTreeView : public TreeView {
+class HeadlessTreeView : public HeadlessControl<TreeView> {
  public:
-  // User input runs through the application's dispatcher, as every window handler does.
-  explicit HeadlessTreeView(Application& app);
+  HeadlessTreeView(Container& parent, const ui::Bounds& bounds, HeadlessApplication& app);
   ~HeadlessTreeView() override;
 
   bool HasWindow() const override;
@@ -52,11 +52,12 @@ class HeadlessTreeView : public TreeView {
   void EndUpdate() override;
 
   // What a user does: the expand button (only a node with children has one; true when the
-  // node is expanded afterwards), the collapse button, a click on a node. An error that
-  // escapes the hooks goes to the general error report.
+  // node is expanded afterwards), the collapse button, a click on a node (true when the input
+  // reached the tree: enabled, on a form that takes input). An error that escapes the hooks
+  // goes to the general error report.
   bool UserExpand(TreeNode* node);
   void UserCollapse(TreeNode* node);
-  void UserClick(TreeNode* node);
+  bool UserClick(TreeNode* node);
 
   // What the window shows.
   TreeNode* Parent(TreeNode* node) const;
@@ -86,7 +87,6 @@ class HeadlessTreeView : public TreeView {
   bool Expand(Node& node);
   std::vector<Node*> TopDownAncestors(Node& node) const;
 
-  Application& app_;
   std::unique_ptr<Node> root_;
   bool windowExists_ = false;
   std::size_t count_ = 0;

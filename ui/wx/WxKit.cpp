@@ -14,6 +14,7 @@
 #include "ui/wx/WxLabel.h"
 #include "ui/wx/WxSortedListBox.h"
 #include "ui/wx/WxTheme.h"
+#include "ui/wx/WxTreeView.h"
 
 namespace ui {
 
@@ -71,6 +72,10 @@ std::unique_ptr<DropDownList> WxKit::CreateDropDownList(Container& parent,
 std::unique_ptr<SortedListBox> WxKit::CreateSortedListBox(Container& parent,
                                                           const ui::Bounds& bounds) {
   return std::make_unique<WxSortedListBox>(parent, bounds);
+}
+
+std::unique_ptr<TreeView> WxKit::CreateTreeView(Container& parent, const ui::Bounds& bounds) {
+  return std::make_unique<WxTreeView>(parent, bounds);
 }
 
 }  // namespace ui

@@ -30,6 +30,7 @@ class WxKit : public Kit {
                                                    const ui::Bounds& bounds) override;
   std::unique_ptr<SortedListBox> CreateSortedListBox(Container& parent,
                                                      const ui::Bounds& bounds) override;
+  std::unique_ptr<TreeView> CreateTreeView(Container& parent, const ui::Bounds& bounds) override;
 
  private:
   WxKit() = default;

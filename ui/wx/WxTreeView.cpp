@@ -1,10 +1,13 @@
 #include "ui/wx/WxTreeView.h"
 
+#include <wx/toplevel.h>
+
 #include <utility>
 #include <vector>
 
 #include "platform/Error.h"
 #include "platform/shell/Shell.h"
+#include "ui/wx/WxForm.h"
 #include "ui/wx/WxSystemIcons.h"
 #include "ui/wx/WxText.h"
 #include "ui/wx/WxTheme.h"
@@ -24,14 +27,33 @@ class NodeData : public wxTreeItemData {
 
 }  // namespace
 
-WxTreeView::WxTreeView(wxWindow* parent, const wxPoint& position, const wxSize& size,
-                       Application& app)
-    : parent_(parent), position_(position), size_(size), app_(app) {}
+WxTreeView::WxTreeView(Container& parent, const ui::Bounds& bounds)
+    : WxControl(parent, bounds, [](wxWindow* client, wxPoint at, wxSize size) {
+        auto* tree = new wxTreeCtrl(client, wxID_ANY, at, size, kStyle);
+        tree->Hide();
+        // The tree ignores a font equal to the one it inherits, and would keep the theme's:
+        // the dialog font that every control gets must differ from this one.
+        tree->SetFont(WxTheme::DialogFont(true));
+        return tree;
+      }) {
+  root_ = Window()->AddRoot(wxString());
+  Window()->Bind(wxEVT_TREE_ITEM_EXPANDING, &WxTreeView::Expanding, this);
+  Window()->Bind(wxEVT_TREE_SEL_CHANGED, &WxTreeView::SelectionChanged, this);
+  Window()->Bind(wxEVT_DESTROY, &WxTreeView::Destroyed, this);
+  form_ = static_cast<WxForm&>(parent.OwningForm()).Window();
+  form_->Bind(wxEVT_SHOW, &WxTreeView::FormShown, this);
+}
 
-// The owner may be gone already: the last nodes leave without a word.
+// The owner may be gone already: the last nodes leave without a word. The native control
+// goes with the base class, and must not call back into this part of the object.
 WxTreeView::~WxTreeView() {
   OnNodeRemoved = nullptr;
+  if (form_) form_->Unbind(wxEVT_SHOW, &WxTreeView::FormShown, this);
   DestroyWindow();
+  if (Window() == nullptr) return;
+  Window()->Unbind(wxEVT_TREE_ITEM_EXPANDING, &WxTreeView::Expanding, this);
+  Window()->Unbind(wxEVT_TREE_SEL_CHANGED, &WxTreeView::SelectionChanged, this);
+  Window()->Unbind(wxEVT_DESTROY, &WxTreeView::Destroyed, this);
 }
 
 wxTreeItemId WxTreeView::Item(TreeNode* node) {
@@ -43,57 +65,51 @@ TreeNode* WxTreeView::Node(const wxTreeItemId& item) const {
 }
 
 bool WxTreeView::HasWindow() const {
-  return ctrl_.get() != nullptr;
+  return hasWindow_ && Window() != nullptr;
 }
 
 void WxTreeView::WindowNeeded() {
-  if (ctrl_) return;
-  if (!parent_) throw platform::Error("Control has no parent window");
-  auto* ctrl = new wxTreeCtrl(parent_.get(), wxID_ANY, position_, size_, kStyle);
-  ctrl_ = ctrl;
-  // The tree ignores a font equal to the one it inherits, and would keep the theme's.
-  ctrl->SetFont(WxTheme::DialogFont(true));
-  ctrl->SetFont(WxTheme::DialogFont(false));
-  root_ = ctrl->AddRoot(wxString());
-  if (imageList_ == platform::SYSTEM_IMAGE_LIST) ctrl->AssignImageList(NewWxSystemImageList());
-  ctrl->Bind(wxEVT_TREE_ITEM_EXPANDING, [this](wxTreeEvent& event) { Expanding(event); });
-  ctrl->Bind(wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent& event) { SelectionChanged(event); });
-  ctrl->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) { Destroyed(event); });
+  if (HasWindow()) return;
+  if (Window() == nullptr) throw platform::Error("Control has no parent window");
+  hasWindow_ = true;
   KeepSelectionOnRoot();
-  if (updateDepth_ > 0) {
-    ctrl->Freeze();
-    frozen_ = true;
-  }
+  Window()->Show();
   if (OnWindowCreated) OnWindowCreated();
 }
 
 void WxTreeView::DestroyWindow() {
-  if (!ctrl_) return;
+  if (!HasWindow()) return;
   ForgetChildren(root_);
-  wxTreeCtrl* ctrl = ctrl_.get();
-  ctrl_.Release();  // the destroy event then finds a window that is no longer ours
+  hasWindow_ = false;
   selected_ = nullptr;
-  frozen_ = false;
-  ctrl->Destroy();
+  Native([&] { Window()->DeleteChildren(root_); });
+  KeepSelectionOnRoot();
+  Window()->Hide();
 }
 
-// The parent window is going and takes the control with it.
+// A form that is shown shows its tree.
+void WxTreeView::FormShown(wxShowEvent& event) {
+  event.Skip();
+  if (event.IsShown() && !HasWindow() && Window() != nullptr) {
+    App().Dispatch([this] { WindowNeeded(); });
+  }
+}
+
+// The form is going and takes the control with it.
 void WxTreeView::Destroyed(wxWindowDestroyEvent& event) {
   event.Skip();
-  if (!ctrl_ || event.GetEventObject() != ctrl_.get()) return;
-  app_.Dispatch([this] { ForgetChildren(root_); });
-  ctrl_.Release();
+  if (event.GetEventObject() != Window() || !hasWindow_) return;
+  App().Dispatch([this] { ForgetChildren(root_); });
+  hasWindow_ = false;
   selected_ = nullptr;
-  frozen_ = false;
 }
 
 void WxTreeView::SetImages(intptr_t imageList) {
-  imageList_ = imageList;
-  if (!ctrl_) return;
-  if (imageList_ == platform::SYSTEM_IMAGE_LIST) {
-    ctrl_->AssignImageList(NewWxSystemImageList());
+  if (Window() == nullptr) return;
+  if (imageList == platform::SYSTEM_IMAGE_LIST) {
+    Window()->AssignImageList(NewWxSystemImageList());
   } else {
-    ctrl_->SetImageList(nullptr);
+    Window()->SetImageList(nullptr);
   }
 }
 
@@ -108,32 +124,32 @@ TreeNode* WxTreeView::AddChild(TreeNode* parent, const std::string& text) {
 }
 
 TreeNode* WxTreeView::Append(const wxTreeItemId& parent, const std::string& text) {
-  wxTreeItemId item = ctrl_->AppendItem(parent, ToWx(text));
+  wxTreeItemId item = Window()->AppendItem(parent, ToWx(text));
   return item.IsOk() ? Node(item) : nullptr;
 }
 
 void WxTreeView::DeleteChildren(TreeNode* node) {
-  if (node == nullptr || !ctrl_) return;
+  if (node == nullptr || !HasWindow()) return;
   wxTreeItemId item = Item(node);
   ForgetChildren(item);
   Native([&] {
-    ctrl_->Collapse(item);
-    ctrl_->DeleteChildren(item);
+    Window()->Collapse(item);
+    Window()->DeleteChildren(item);
   });
   KeepSelectionOnRoot();
 }
 
 void WxTreeView::DeleteAll() {
-  if (!ctrl_) return;
+  if (!HasWindow()) return;
   ForgetChildren(root_);
-  Native([&] { ctrl_->DeleteChildren(root_); });
+  Native([&] { Window()->DeleteChildren(root_); });
   KeepSelectionOnRoot();
 }
 
 void WxTreeView::ForgetChildren(const wxTreeItemId& item) {
   wxTreeItemIdValue cookie;
-  for (wxTreeItemId child = ctrl_->GetFirstChild(item, cookie); child.IsOk();
-       child = ctrl_->GetNextChild(item, cookie)) {
+  for (wxTreeItemId child = Window()->GetFirstChild(item, cookie); child.IsOk();
+       child = Window()->GetNextChild(item, cookie)) {
     Forget(child);
   }
 }
@@ -149,24 +165,24 @@ void WxTreeView::Forget(const wxTreeItemId& item) {
 // With no item selected, the control would select one by itself when it is next idle and
 // report that as a change; the hidden root stands for "nothing selected" instead.
 void WxTreeView::KeepSelectionOnRoot() {
-  if (!ctrl_->GetSelection().IsOk()) Native([&] { ctrl_->SelectItem(root_); });
+  if (!Window()->GetSelection().IsOk()) Native([&] { Window()->SelectItem(root_); });
 }
 
 TreeNode* WxTreeView::FirstNode() {
   WindowNeeded();
   wxTreeItemIdValue cookie;
-  return Node(ctrl_->GetFirstChild(root_, cookie));
+  return Node(Window()->GetFirstChild(root_, cookie));
 }
 
 TreeNode* WxTreeView::NextSibling(TreeNode* node) {
-  if (node == nullptr || !ctrl_) return nullptr;
-  return Node(ctrl_->GetNextSibling(Item(node)));
+  if (node == nullptr || !HasWindow()) return nullptr;
+  return Node(Window()->GetNextSibling(Item(node)));
 }
 
 TreeNode* WxTreeView::FirstChild(TreeNode* node) {
-  if (node == nullptr || !ctrl_) return nullptr;
+  if (node == nullptr || !HasWindow()) return nullptr;
   wxTreeItemIdValue cookie;
-  return Node(ctrl_->GetFirstChild(Item(node), cookie));
+  return Node(Window()->GetFirstChild(Item(node), cookie));
 }
 
 std::vector<TreeNode*> WxTreeView::AllNodes() {
@@ -174,8 +190,8 @@ std::vector<TreeNode*> WxTreeView::AllNodes() {
   std::vector<TreeNode*> nodes;
   std::function<void(const wxTreeItemId&)> visit = [&](const wxTreeItemId& parent) {
     wxTreeItemIdValue cookie;
-    for (wxTreeItemId child = ctrl_->GetFirstChild(parent, cookie); child.IsOk();
-         child = ctrl_->GetNextChild(parent, cookie)) {
+    for (wxTreeItemId child = Window()->GetFirstChild(parent, cookie); child.IsOk();
+         child = Window()->GetNextChild(parent, cookie)) {
       nodes.push_back(Node(child));
       visit(child);
     }
@@ -185,70 +201,76 @@ std::vector<TreeNode*> WxTreeView::AllNodes() {
 }
 
 std::size_t WxTreeView::Count() const {
-  return ctrl_ ? ctrl_->GetCount() : 0;
+  return HasWindow() ? Window()->GetCount() : 0;
 }
 
 std::string WxTreeView::Text(TreeNode* node) const {
-  return node == nullptr || !ctrl_ ? std::string() : FromWx(ctrl_->GetItemText(Item(node)));
+  return node == nullptr || !HasWindow() ? std::string()
+                                         : FromWx(Window()->GetItemText(Item(node)));
 }
 
 void WxTreeView::SetText(TreeNode* node, const std::string& text) {
-  if (node != nullptr && ctrl_) ctrl_->SetItemText(Item(node), ToWx(text));
+  if (node != nullptr && HasWindow()) Window()->SetItemText(Item(node), ToWx(text));
 }
 
 int WxTreeView::ImageIndex(TreeNode* node) const {
-  return node == nullptr || !ctrl_ ? -1 : ctrl_->GetItemImage(Item(node), wxTreeItemIcon_Normal);
+  return node == nullptr || !HasWindow()
+             ? -1
+             : Window()->GetItemImage(Item(node), wxTreeItemIcon_Normal);
 }
 
 void WxTreeView::SetImageIndex(TreeNode* node, int index) {
-  if (node != nullptr && ctrl_) ctrl_->SetItemImage(Item(node), index, wxTreeItemIcon_Normal);
+  if (node != nullptr && HasWindow())
+    Window()->SetItemImage(Item(node), index, wxTreeItemIcon_Normal);
 }
 
 int WxTreeView::SelectedIndex(TreeNode* node) const {
-  return node == nullptr || !ctrl_ ? -1 : ctrl_->GetItemImage(Item(node), wxTreeItemIcon_Selected);
+  return node == nullptr || !HasWindow()
+             ? -1
+             : Window()->GetItemImage(Item(node), wxTreeItemIcon_Selected);
 }
 
 // wx draws an expanded node's selected image only when it has one of its own.
 void WxTreeView::SetSelectedIndex(TreeNode* node, int index) {
-  if (node == nullptr || !ctrl_) return;
-  ctrl_->SetItemImage(Item(node), index, wxTreeItemIcon_Selected);
-  ctrl_->SetItemImage(Item(node), index, wxTreeItemIcon_SelectedExpanded);
+  if (node == nullptr || !HasWindow()) return;
+  Window()->SetItemImage(Item(node), index, wxTreeItemIcon_Selected);
+  Window()->SetItemImage(Item(node), index, wxTreeItemIcon_SelectedExpanded);
 }
 
 void* WxTreeView::Data(TreeNode* node) const {
-  if (node == nullptr || !ctrl_) return nullptr;
-  auto* data = static_cast<NodeData*>(ctrl_->GetItemData(Item(node)));
+  if (node == nullptr || !HasWindow()) return nullptr;
+  auto* data = static_cast<NodeData*>(Window()->GetItemData(Item(node)));
   return data == nullptr ? nullptr : data->data;
 }
 
 void WxTreeView::SetData(TreeNode* node, void* data) {
-  if (node == nullptr || !ctrl_) return;
-  auto* holder = static_cast<NodeData*>(ctrl_->GetItemData(Item(node)));
+  if (node == nullptr || !HasWindow()) return;
+  auto* holder = static_cast<NodeData*>(Window()->GetItemData(Item(node)));
   if (holder == nullptr) {
     holder = new NodeData;
-    ctrl_->SetItemData(Item(node), holder);
+    Window()->SetItemData(Item(node), holder);
   }
   holder->data = data;
 }
 
 TreeNode* WxTreeView::Selected() const {
-  return ctrl_ ? selected_ : nullptr;
+  return HasWindow() ? selected_ : nullptr;
 }
 
 void WxTreeView::Select(TreeNode* node) {
-  if (!ctrl_) return;
+  if (!HasWindow()) return;
   if (node != nullptr) {
     std::vector<wxTreeItemId> ancestors;
-    for (wxTreeItemId up = ctrl_->GetItemParent(Item(node)); up.IsOk() && up != root_;
-         up = ctrl_->GetItemParent(up)) {
+    for (wxTreeItemId up = Window()->GetItemParent(Item(node)); up.IsOk() && up != root_;
+         up = Window()->GetItemParent(up)) {
       ancestors.push_back(up);
     }
     for (auto up = ancestors.rbegin(); up != ancestors.rend(); ++up) {
-      if (!ctrl_->IsExpanded(*up)) Native([&] { ctrl_->Expand(*up); });
+      if (!Window()->IsExpanded(*up)) Native([&] { Window()->Expand(*up); });
     }
   }
   if (node == selected_) return;
-  Native([&] { ctrl_->SelectItem(node == nullptr ? root_ : Item(node)); });
+  Native([&] { Window()->SelectItem(node == nullptr ? root_ : Item(node)); });
   if (selected_ != node) {  // the control had it selected already and said nothing
     selected_ = node;
     if (OnSelectionChanged) OnSelectionChanged(node);
@@ -257,33 +279,27 @@ void WxTreeView::Select(TreeNode* node) {
 
 // The control scrolls an item into sight at the nearer edge; the item goes to the top here.
 void WxTreeView::MakeFirstVisible(TreeNode* node) {
-  if (node == nullptr || !ctrl_) return;
-  ctrl_->ScrollTo(Item(node));
+  if (node == nullptr || !HasWindow()) return;
+  Window()->ScrollTo(Item(node));
   wxRect rect;
-  if (!ctrl_->GetBoundingRect(Item(node), rect)) return;
+  if (!Window()->GetBoundingRect(Item(node), rect)) return;
   int unitX = 0;
   int unitY = 0;
-  ctrl_->GetScrollPixelsPerUnit(&unitX, &unitY);
+  Window()->GetScrollPixelsPerUnit(&unitX, &unitY);
   int startX = 0;
   int startY = 0;
-  ctrl_->GetViewStart(&startX, &startY);
-  if (unitY > 0) ctrl_->Scroll(-1, startY + rect.y / unitY);
+  Window()->GetViewStart(&startX, &startY);
+  if (unitY > 0) Window()->Scroll(-1, startY + rect.y / unitY);
 }
 
 void WxTreeView::BeginUpdate() {
   WindowNeeded();
-  if (updateDepth_++ == 0 && !frozen_) {
-    ctrl_->Freeze();
-    frozen_ = true;
-  }
+  if (updateDepth_++ == 0) Window()->Freeze();
 }
 
 void WxTreeView::EndUpdate() {
   if (updateDepth_ == 0) return;
-  if (--updateDepth_ == 0 && frozen_) {
-    frozen_ = false;
-    if (ctrl_) ctrl_->Thaw();
-  }
+  if (--updateDepth_ == 0 && Window() != nullptr && Window()->IsFrozen()) Window()->Thaw();
 }
 
 // A native call that raises events: an error of a hook inside it waits until the control
@@ -304,7 +320,7 @@ void WxTreeView::Native(const std::function<void()>& call) {
 // the user's input to the general error report.
 void WxTreeView::RunHook(const std::function<void()>& hook) {
   if (ownCalls_ == 0) {
-    app_.Dispatch(hook);
+    App().Dispatch(hook);
     return;
   }
   if (hookError_) return;
@@ -320,10 +336,10 @@ void WxTreeView::Expanding(wxTreeEvent& event) {
   bool allowed = false;
   RunHook([&] { allowed = !OnBeforeExpand || OnBeforeExpand(Node(item)); });
   // The hook may have taken every child: a node without any does not open.
-  if (!allowed || !ctrl_ || !ctrl_->ItemHasChildren(item)) event.Veto();
+  if (!allowed || !HasWindow() || !Window()->ItemHasChildren(item)) event.Veto();
 }
 
-void WxTreeView::SelectionChanged(const wxTreeEvent& event) {
+void WxTreeView::SelectionChanged(wxTreeEvent& event) {
   TreeNode* node = Node(event.GetItem());
   if (node == selected_) return;
   selected_ = node;

@@ -2,8 +2,9 @@
 // The tree-view base of the wx kit: a wxTreeCtrl with a hidden root, so that the top level
 // can hold many nodes, expand buttons and lines at the root. Nodes with children (also
 // placeholders) show an expand button; the images are the system image list drawn with the
-// desktop theme's icons. The native control is created on first use on the parent window and
-// can be destroyed and created again.
+// desktop theme's icons. The native control stands hidden on its form from the start, so that
+// it keeps its place in the tab order; the tree's window is "created" by showing it, at the
+// latest when the form is shown, and "destroyed" by emptying and hiding it.
 
 #include <wx/treectrl.h>
 #include <wx/weakref.h>
@@ -12,22 +13,16 @@
 #include <exception>
 #include <functional>
 
-#include "ui/Application.h"
+#include "ui/Bounds.h"
 #include "ui/TreeView.h"
+#include "ui/wx/WxControl.h"
 
 namespace ui {
 
-class WxTreeView : public TreeView {
+class WxTreeView : public WxControl<TreeView, wxTreeCtrl> {
  public:
-  // The native control goes on `parent` at `position` with `size`. What the user does reaches
-  // the hooks through the application's dispatcher.
-  WxTreeView(wxWindow* parent, const wxPoint& position, const wxSize& size, Application& app);
+  WxTreeView(Container& parent, const ui::Bounds& bounds);
   ~WxTreeView() override;
-  WxTreeView(const WxTreeView&) = delete;
-  WxTreeView& operator=(const WxTreeView&) = delete;
-
-  // The native control; null while there is none.
-  wxTreeCtrl* Window() const { return ctrl_.get(); }
 
   bool HasWindow() const override;
   void WindowNeeded() override;
@@ -73,19 +68,15 @@ class WxTreeView : public TreeView {
   void Native(const std::function<void()>& call);
   void RunHook(const std::function<void()>& hook);
   void Expanding(wxTreeEvent& event);
-  void SelectionChanged(const wxTreeEvent& event);
+  void SelectionChanged(wxTreeEvent& event);
   void Destroyed(wxWindowDestroyEvent& event);
+  void FormShown(wxShowEvent& event);
 
-  wxWeakRef<wxWindow> parent_;
-  wxPoint position_;
-  wxSize size_;
-  Application& app_;
-  wxWeakRef<wxTreeCtrl> ctrl_;
+  wxWeakRef<wxWindow> form_;
   wxTreeItemId root_;
-  intptr_t imageList_ = 0;
+  bool hasWindow_ = false;
   TreeNode* selected_ = nullptr;
   int updateDepth_ = 0;
-  bool frozen_ = false;
   int ownCalls_ = 0;
   std::exception_ptr hookError_;
 };

@@ -18,7 +18,6 @@
 #include "platform/system/System.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/wx/WxTestKit.h"
-#include "ui/wx/WxForm.h"
 #include "ui/wx/WxTreeView.h"
 
 namespace {
@@ -41,9 +40,8 @@ class ZELExplorerTreeGuiTest : public ::testing::Test {
     files_.SetCurrentDirectory("C:\\");
     form_->SetCaption("Folders");
     form_->SetClientSize({217, 240});
-    auto base = std::make_unique<ui::WxTreeView>(Form().Client(), wxPoint(8, 8), wxSize(201, 224),
-                                                 kit_.App());
-    view_ = base.get();
+    std::unique_ptr<ui::TreeView> base = kit_.CreateTreeView(*form_, {8, 8, 201, 224});
+    view_ = static_cast<ui::WxTreeView*>(base.get());
     tree_ = std::make_unique<controls::TZELExplorerTree>(files_, system_, shell_, kit_.App(),
                                                          std::move(base));
     tree_->OnChange = [this](controls::TZELExplorerTree&, ui::TreeNode*) { ++changes_; };
@@ -55,7 +53,6 @@ class ZELExplorerTreeGuiTest : public ::testing::Test {
     EXPECT_EQ(controls::TZELDirectoryEntry::Live(), 0);
   }
 
-  ui::WxForm& Form() { return static_cast<ui::WxForm&>(*form_); }
   wxTreeItemId Item(const std::string& fullPath) {
     for (ui::TreeNode* node : view_->AllNodes()) {
       if (tree_->Entry(node) != nullptr && tree_->Entry(node)->FullPath == fullPath) {

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
-#include "ui/headless/HeadlessApplication.h"
+#include "ui/headless/HeadlessKit.h"
 
 namespace {
 
@@ -12,6 +13,11 @@ using ui::TreeNode;
 
 class HeadlessTreeViewTest : public testing::Test {
  protected:
+  static std::unique_ptr<ui::Form> Shown(std::unique_ptr<ui::Form> form) {
+    form->Show();
+    return form;
+  }
+
   HeadlessTreeViewTest() {
     tree.OnWindowCreated = [this] { ++created; };
     tree.OnNodeRemoved = [this](TreeNode* node) { removed.push_back(tree.Text(node)); };
@@ -31,8 +37,10 @@ class HeadlessTreeViewTest : public testing::Test {
     tree.AddTopLevel("D:");
   }
 
-  ui::HeadlessApplication app;
-  ui::HeadlessTreeView tree{app};
+  ui::HeadlessKit kit;
+  ui::HeadlessApplication& app = kit.App();
+  std::unique_ptr<ui::Form> form = Shown(kit.CreateForm(nullptr));
+  ui::HeadlessTreeView tree{*form, {232, 24, 201, 193}, app};
   int created = 0;
   std::vector<std::string> removed;
   std::vector<std::string> changes;
@@ -200,6 +208,26 @@ TEST_F(HeadlessTreeViewTest, AnErrorInAUserActionGoesToTheGeneralErrorReport) {
   ASSERT_EQ(app.Messages().size(), 1u);
   EXPECT_EQ(app.Messages()[0].text, "File not found.");
   EXPECT_EQ(app.Messages()[0].icon, ui::MessageIcon::Stop);
+}
+
+TEST_F(HeadlessTreeViewTest, UserInputReachesOnlyAnEnabledTreeOnAShownForm) {
+  Fill();
+  tree.SetEnabled(false);
+  EXPECT_FALSE(tree.UserClick(tree.Find({"D:"})));
+  EXPECT_FALSE(tree.UserExpand(tree.Find({"C:"})));
+  EXPECT_TRUE(changes.empty());
+  EXPECT_TRUE(expanding.empty());
+  tree.SetEnabled(true);
+  EXPECT_TRUE(tree.UserClick(tree.Find({"D:"})));
+  EXPECT_TRUE(tree.Focused());
+  EXPECT_EQ(tree.Bounds(), (ui::Bounds{232, 24, 201, 193}));
+}
+
+TEST_F(HeadlessTreeViewTest, TheKitMakesTreesOnItsForms) {
+  std::unique_ptr<ui::TreeView> made = kit.CreateTreeView(*form, {232, 240, 201, 193});
+  EXPECT_NE(dynamic_cast<ui::HeadlessTreeView*>(made.get()), nullptr);
+  EXPECT_EQ(form->Controls().back(), made.get());
+  EXPECT_FALSE(made->HasWindow());
 }
 
 TEST_F(HeadlessTreeViewTest, CollapsingAnAncestorMovesTheSelectionToIt) {

@@ -43,8 +43,8 @@ class WxTreeViewTest : public ::testing::Test {
  protected:
   WxTreeViewTest() {
     form_->SetClientSize({220, 240});
-    tree_ = std::make_unique<ui::WxTreeView>(Form().Client(), wxPoint(8, 8), wxSize(200, 220),
-                                             kit_.App());
+    made_ = kit_.CreateTreeView(*form_, {8, 8, 200, 220});
+    tree_ = static_cast<ui::WxTreeView*>(made_.get());
     tree_->OnWindowCreated = [this] { ++created_; };
     tree_->OnNodeRemoved = [this](TreeNode* node) { removed_.push_back(tree_->Text(node)); };
     tree_->OnSelectionChanged = [this](TreeNode* node) { changes_.push_back(tree_->Text(node)); };
@@ -54,7 +54,7 @@ class WxTreeViewTest : public ::testing::Test {
     };
   }
   ~WxTreeViewTest() override {
-    tree_.reset();
+    made_.reset();
     form_.reset();
     WxSettle(2);
   }
@@ -79,21 +79,25 @@ class WxTreeViewTest : public ::testing::Test {
 
   ui::WxKit& kit_ = WxTestKit();
   std::unique_ptr<ui::Form> form_ = kit_.CreateForm(nullptr);
-  std::unique_ptr<ui::WxTreeView> tree_;
+  std::unique_ptr<ui::TreeView> made_;
+  ui::WxTreeView* tree_ = nullptr;
   int created_ = 0;
   Strings removed_;
   Strings changes_;
   Strings expanding_;
 };
 
-TEST_F(WxTreeViewTest, TheNativeControlIsMadeOnFirstUseAndCanBeMadeAgain) {
+TEST_F(WxTreeViewTest, TheWindowIsShownOnFirstUseAndCanBeMadeAgain) {
+  EXPECT_FALSE(tree_->HasWindow());
   EXPECT_EQ(tree_->Selected(), nullptr);
   EXPECT_EQ(tree_->Count(), 0u);
-  EXPECT_EQ(tree_->Window(), nullptr);
-  Fill();
-  ASSERT_NE(tree_->Window(), nullptr);
+  ASSERT_NE(tree_->Window(), nullptr);  // waiting hidden, in its place in the tab order
+  EXPECT_FALSE(tree_->Window()->IsShown());
   EXPECT_EQ(tree_->Window()->GetParent(), Form().Client());
-  EXPECT_EQ(tree_->Window()->GetRect(), wxRect(8, 8, 200, 220));
+  EXPECT_EQ(tree_->Bounds(), (ui::Bounds{8, 8, 200, 220}));
+  Fill();
+  EXPECT_TRUE(tree_->HasWindow());
+  EXPECT_TRUE(tree_->Window()->IsShown());
   EXPECT_EQ(created_, 1);
   EXPECT_EQ(tree_->Count(), 5u);
 
@@ -101,6 +105,13 @@ TEST_F(WxTreeViewTest, TheNativeControlIsMadeOnFirstUseAndCanBeMadeAgain) {
   EXPECT_EQ(removed_, (Strings{"2024", "DOCS", "WORK", "C:", "D:"}));
   EXPECT_EQ(created_, 2);
   EXPECT_EQ(tree_->Count(), 0u);
+}
+
+TEST_F(WxTreeViewTest, ShowingTheFormMakesTheWindow) {
+  form_->Show();
+  WxSettle(2);
+  EXPECT_TRUE(tree_->HasWindow());
+  EXPECT_EQ(created_, 1);
 }
 
 TEST_F(WxTreeViewTest, NodesKeepTextImagesAndDataAndShowButtonsForChildren) {
@@ -181,10 +192,9 @@ TEST_F(WxTreeViewTest, AHookThatTakesEveryChildKeepsTheNodeClosed) {
   EXPECT_FALSE(tree_->Window()->ItemHasChildren(docs));
 }
 
-TEST_F(WxTreeViewTest, ClosingTheFormReportsEveryNodeAndForgetsTheControl) {
+TEST_F(WxTreeViewTest, ANativeControlThatGoesReportsEveryNode) {
   Fill();
-  form_.reset();
-  WxSettle(2);  // a frame goes when wx is next idle
+  tree_->Window()->Destroy();  // as its form does when it goes first
   EXPECT_EQ(removed_.size(), 5u);
   EXPECT_FALSE(tree_->HasWindow());
   EXPECT_EQ(tree_->Selected(), nullptr);
