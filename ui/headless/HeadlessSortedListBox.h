@@ -58,19 +58,17 @@ class HeadlessSortedListBox : public HeadlessControl<SortedListBox> {
   // this creates it when there is none). The focused row carries a focus rectangle when the
   // list has the keyboard focus.
   std::vector<DrawnRow> Paint();
-  // How often the kit was told to repaint.
-  int Repaints() const { return repaints_; }
   // From now on the list refuses a string once it holds `limit` strings (none: no limit).
   void SetCapacity(std::optional<std::size_t> limit) { capacity_ = limit; }
 
  protected:
-  void Changed() override { ++repaints_; }
+  // Nothing is on a screen: Paint draws the current state whenever it is asked.
+  void Changed() override {}
   bool HasRoomForItem() const override;
 
  private:
   void ShownOnScreen();
 
-  int repaints_ = 0;
   std::optional<std::size_t> capacity_;
 };
 
