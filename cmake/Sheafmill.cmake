@@ -49,5 +49,11 @@ function(sm_tests name)
   if(ARG_LABELS)
     set(labels ${ARG_LABELS})
   endif()
-  gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
+  # Tests on the display share its pointer, keyboard focus and screen: one at a time, also
+  # under ctest -j.
+  set(lock "")
+  if("gui" IN_LIST labels)
+    set(lock RESOURCE_LOCK display)
+  endif()
+  gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" ${lock} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -13,6 +13,7 @@
 #include <wx/uiaction.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "options/AdvancedOptions.h"
 #include "platform/driver/DriverNames.h"
@@ -123,35 +124,50 @@ TEST_F(OptionUnitGuiTest, TheDialogShowsItsControlsAsDesignedOverTheMainWindow) 
   WxSettle();
 }
 
+// The options dialog while it is shown modally; none before.
+wxDialog* ShownOptionsDialog() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    auto* dialog = dynamic_cast<wxDialog*>(window);
+    if (dialog != nullptr && dialog->IsModal() && dialog->GetTitle() == "Advanced Options") {
+      return dialog;
+    }
+  }
+  return nullptr;
+}
+
 TEST_F(OptionUnitGuiTest, AUserTypesATitleUnticksTheBoxAndPressesOk) {
   wxUIActionSimulator user;
-  // Played inside the dialog's modal loop; a dialog still open after a while is closed, so
-  // that a missed click fails the test instead of hanging it.
+  auto click = [&](wxWindow* dialog, const char* name, int x) {
+    wxWindow* control = wxWindow::FindWindowByName(name, dialog);
+    ASSERT_NE(control, nullptr) << name;
+    user.MouseMove(control->ClientToScreen(wxPoint(x, control->GetSize().y / 2)));
+    user.MouseClick();
+    WxSettle(5);
+  };
+  // The user's part, played inside the dialog's modal loop once the dialog is up.
   bool played = false;
-  wxTheApp->CallAfter([&] {
+  std::function<void()> play = [&] {
+    wxDialog* dialog = ShownOptionsDialog();
+    if (dialog == nullptr) {
+      wxTheApp->CallAfter(play);
+      return;
+    }
     WxSettle(10);
-    wxWindow* dialog = wxGetTopLevelParent(wxWindow::FindFocus());
-    ASSERT_NE(dialog, nullptr);
-    user.Char(WXK_END);
+    // Into the title edit, right of its text: the caret goes to the end.
+    click(dialog, "Edit1", 290);
     user.Text(" 2026");
     WxSettle(5);
-    auto click = [&](const char* name) {
-      wxWindow* control = wxWindow::FindWindowByName(name, dialog);
-      ASSERT_NE(control, nullptr) << name;
-      user.MouseMove(control->ClientToScreen(wxPoint(7, control->GetSize().y / 2)));
-      user.MouseClick();
-      WxSettle(5);
-    };
-    click("CheckBox1");
+    click(dialog, "CheckBox1", 7);
     played = true;
-    click("Button1");
-  });
+    click(dialog, "Button1", 20);
+  };
+  wxTheApp->CallAfter(play);
+  // A dialog still open after a while is closed, so that a missed click fails the test
+  // instead of hanging it.
   wxTimer guard;
   guard.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
     ADD_FAILURE() << "the dialog did not close";
-    if (auto* dialog = dynamic_cast<wxDialog*>(wxGetTopLevelParent(wxWindow::FindFocus()))) {
-      dialog->EndModal(wxID_CANCEL);
-    }
+    if (wxDialog* dialog = ShownOptionsDialog()) dialog->EndModal(wxID_CANCEL);
   });
   guard.StartOnce(10000);
 
