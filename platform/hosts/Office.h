@@ -13,9 +13,9 @@ namespace platform::hosts {
 // The kind of a loaded document; it decides how its pages are made.
 enum class DocumentKind { Text, WebPage, Spreadsheet, Presentation, Drawing };
 
-// How to read a file. The import filters are the office's names, in the order to consider
-// them: with several, the office picks the one that recognises the file (old and new binary
-// formats of one application).
+// How to read a file. The import filters are the office's names: the first reads the usual
+// format; when it cannot read the file, the office picks among the others (older binary
+// formats of the same application) the one that recognises it.
 struct ImportFilter {
   std::vector<std::string> filters;
   std::string options;       // the filter's options (a text file's character set)

@@ -55,30 +55,17 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
                                                   const std::string& displayName,
                                                   const ImportFilter& filter) {
   std::string action = "opening \"" + displayName + "\"";
+  rtl::OUString url = FileUrl(file);
   rtl::Reference<LoadInteraction> interaction(new LoadInteraction);
-  auto component = session_->Call(action, [&]() -> css::uno::Reference<css::lang::XComponent> {
-    rtl::OUString url = FileUrl(file);
-    std::vector<css::beans::PropertyValue> descriptor = {
-        Property("FilterName", css::uno::Any(ChooseFilter(url, filter))),
-        Property("Hidden", css::uno::Any(true)),
-        Property("ReadOnly", css::uno::Any(true)),
-        Property("MacroExecutionMode", css::uno::Any(kNeverExecuteMacros)),
-        Property("UpdateDocMode", css::uno::Any(kNoUpdate)),
-        Property(
-            "InteractionHandler",
-            css::uno::Any(css::uno::Reference<css::task::XInteractionHandler>(interaction.get())))};
-    if (!filter.options.empty()) {
-      descriptor.push_back(Property("FilterOptions", css::uno::Any(ToOUString(filter.options))));
-    }
-    try {
-      return session_->Desktop()->loadComponentFromURL(url, "_blank", 0, Properties(descriptor));
-    } catch (const css::uno::RuntimeException&) {
-      throw;
-    } catch (const css::uno::Exception&) {
-      // A refused load may also raise; the refusal tells more.
-      if (interaction->Refusal() == LoadInteraction::Reason::None) throw;
-    }
-    return {};
+  auto component = session_->Call(action, [&] {
+    auto loaded = Load(url, ToOUString(filter.filters.front()), filter, *interaction);
+    // The usual format comes first; an older one of the same application is looked for only
+    // when the usual one cannot read the file.
+    if (loaded.is() || interaction->Refusal() != LoadInteraction::Reason::Unreadable) return loaded;
+    std::optional<rtl::OUString> other = DetectOtherFilter(url, filter);
+    if (!other) return loaded;
+    interaction = new LoadInteraction;
+    return Load(url, *other, filter, *interaction);
   });
   if (!component.is()) throw Error(Refusal(*interaction, displayName, filter));
   auto kind = session_->Call(action, [&] { return KindOf(component); });
@@ -93,27 +80,51 @@ void LibreOffice::Quit() {
   session_->Terminate();
 }
 
-// With several filters to choose from, the office's type detection tells which of them
-// recognises the file; when none does, the first one is used and fails to load it.
-rtl::OUString LibreOffice::ChooseFilter(const rtl::OUString& url, const ImportFilter& filter) {
-  if (filter.filters.size() > 1) {
-    css::uno::Reference<css::document::XTypeDetection> detection(
-        session_->Context()->getServiceManager()->createInstanceWithContext(
-            "com.sun.star.document.TypeDetection", session_->Context()),
-        css::uno::UNO_QUERY_THROW);
-    auto descriptor = Properties({Property("URL", css::uno::Any(url))});
-    detection->queryTypeByDescriptor(descriptor, true);
-    for (const css::beans::PropertyValue& property : std::as_const(descriptor)) {
-      rtl::OUString name;
-      if (property.Name != "FilterName" || !(property.Value >>= name)) continue;
-      std::string detected = ToUtf8(name);
-      if (std::find(filter.filters.begin(), filter.filters.end(), detected) !=
-          filter.filters.end()) {
-        return name;
-      }
+css::uno::Reference<css::lang::XComponent> LibreOffice::Load(const rtl::OUString& url,
+                                                             const rtl::OUString& filterName,
+                                                             const ImportFilter& filter,
+                                                             LoadInteraction& interaction) {
+  std::vector<css::beans::PropertyValue> descriptor = {
+      Property("FilterName", css::uno::Any(filterName)),
+      Property("Hidden", css::uno::Any(true)),
+      Property("ReadOnly", css::uno::Any(true)),
+      Property("MacroExecutionMode", css::uno::Any(kNeverExecuteMacros)),
+      Property("UpdateDocMode", css::uno::Any(kNoUpdate)),
+      Property("InteractionHandler",
+               css::uno::Any(css::uno::Reference<css::task::XInteractionHandler>(&interaction)))};
+  if (!filter.options.empty()) {
+    descriptor.push_back(Property("FilterOptions", css::uno::Any(ToOUString(filter.options))));
+  }
+  try {
+    return session_->Desktop()->loadComponentFromURL(url, "_blank", 0, Properties(descriptor));
+  } catch (const css::uno::RuntimeException&) {
+    throw;
+  } catch (const css::uno::Exception&) {
+    // A refused load may also raise; the refusal tells more.
+    if (interaction.Refusal() == LoadInteraction::Reason::None) throw;
+  }
+  return {};
+}
+
+// The office's type detection tells which of the other filters recognises the file, if any.
+std::optional<rtl::OUString> LibreOffice::DetectOtherFilter(const rtl::OUString& url,
+                                                            const ImportFilter& filter) {
+  if (filter.filters.size() < 2) return std::nullopt;
+  css::uno::Reference<css::document::XTypeDetection> detection(
+      session_->Context()->getServiceManager()->createInstanceWithContext(
+          "com.sun.star.document.TypeDetection", session_->Context()),
+      css::uno::UNO_QUERY_THROW);
+  auto descriptor = Properties({Property("URL", css::uno::Any(url))});
+  detection->queryTypeByDescriptor(descriptor, true);
+  for (const css::beans::PropertyValue& property : std::as_const(descriptor)) {
+    rtl::OUString name;
+    if (property.Name != "FilterName" || !(property.Value >>= name)) continue;
+    if (std::find(filter.filters.begin() + 1, filter.filters.end(), ToUtf8(name)) !=
+        filter.filters.end()) {
+      return name;
     }
   }
-  return ToOUString(filter.filters.front());
+  return std::nullopt;
 }
 
 }  // namespace platform::hosts::uno

@@ -2,7 +2,9 @@
 // The office of one application instance: a LibreOffice process of its own.
 
 #include <memory>
+#include <optional>
 
+#include <com/sun/star/lang/XComponent.hpp>
 #include <rtl/ustring.hxx>
 
 #include "platform/hosts/Office.h"
@@ -11,6 +13,7 @@
 
 namespace platform::hosts::uno {
 
+class LoadInteraction;
 class OfficeSession;
 
 class LibreOffice : public Office {
@@ -25,7 +28,12 @@ class LibreOffice : public Office {
   void Quit() override;
 
  private:
-  rtl::OUString ChooseFilter(const rtl::OUString& url, const ImportFilter& filter);
+  // Loads with one filter; nothing when the interaction refused what the office asked.
+  com::sun::star::uno::Reference<com::sun::star::lang::XComponent> Load(
+      const rtl::OUString& url, const rtl::OUString& filterName, const ImportFilter& filter,
+      LoadInteraction& interaction);
+  std::optional<rtl::OUString> DetectOtherFilter(const rtl::OUString& url,
+                                                 const ImportFilter& filter);
 
   std::shared_ptr<OfficeSession> session_;  // shared with the open documents
 };
