@@ -68,6 +68,8 @@ OfficeSession::OfficeSession(const OfficeInstallation& office, const OfficeHostO
       watchdog_([this] { KillOffice(); }) {
   OfficeProfiles(office, options.profileFolder).Make(folder_.Profile());
   try {
+    // The calls that set the connection up have no time limit of their own either.
+    WatchdogScope scope(watchdog_, kStartLimit);
     Connect(office);
   } catch (const css::uno::Exception& e) {
     End();
@@ -96,13 +98,15 @@ void OfficeSession::End() {
 
 void OfficeSession::Terminate() {
   if (Running()) {
+    bool ending = true;
     try {
       WatchdogScope scope(watchdog_, kQuitLimit);
-      desktop_->terminate();
+      ending = desktop_->terminate();
     } catch (const css::uno::Exception&) {
       // It may end before it answers; the wait below tells.
     }
-    if (!process_->WaitFor(kQuitLimit)) KillOffice();
+    // An office that refuses to end (a document vetoes it) is not waited for.
+    if (!ending || !process_->WaitFor(kQuitLimit)) KillOffice();
   }
   Disconnect();
 }

@@ -1,5 +1,7 @@
 #include "platform/hosts/office/UnoRuntime.h"
 
+#include <signal.h>
+
 #include <mutex>
 
 #include <cppuhelper/bootstrap.hxx>
@@ -19,6 +21,12 @@ css::uno::Reference<css::uno::XComponentContext> LocalContext(
   static auto* context = new css::uno::Reference<css::uno::XComponentContext>();
   std::lock_guard lock(mutex);
   if (context->is()) return *context;
+  // A connection whose office has just been killed may still be written to: that must fail the
+  // call, not end the program. The office's own runtime ignores the signal the same way.
+  struct sigaction current {};
+  if (::sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+    ::signal(SIGPIPE, SIG_IGN);
+  }
   try {
     // The installation's unorc names the base types only; the office's API types lie beside
     // them in types/.

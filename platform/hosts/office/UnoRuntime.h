@@ -8,8 +8,9 @@
 
 namespace platform::hosts::uno {
 
-// Made at the first call from the installation in `programFolder`, then shared. Raises
-// platform::Error when the runtime cannot start.
+// Made at the first call from the installation in `programFolder`, then shared; from then on
+// the process ignores SIGPIPE unless it handles it itself. Raises platform::Error when the
+// runtime cannot start.
 com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext> LocalContext(
     const std::filesystem::path& programFolder);
 
