@@ -60,12 +60,11 @@ void TForm1::CreateControls() {
       NewLabel(*GroupBox5, "Label2", {24, 392, 131, 13}, "                  and source files ");
   Label3 = NewLabel(form, "Label3", {14, 424, 187, 13}, kVendorNotice);
   GroupBox1 = NewGroupBox("GroupBox1", {224, 8, 425, 217}, "Source Files", 11);
-  // ZELExplorerTree1: {232, 24, 201, 193}, tab order 8, on the form; Directory "nil",
-  // Network true, FastLoad false, HideSelection false, ParentColor false.
+  ZELExplorerTree1 = NewExplorerTree("ZELExplorerTree1", {232, 24, 201, 193}, 8);
   ZELExplorerView1 =
       NewExplorerView("ZELExplorerView1", {432, 24, 201, 193}, "*.doc;*.txt;*.rtf", true, 6);
   GroupBox2 = NewGroupBox("GroupBox2", {224, 225, 425, 216}, "Destination Files (Format: PDF)", 12);
-  // ZELExplorerTree2: {232, 240, 201, 193}, tab order 9, settings as ZELExplorerTree1.
+  ZELExplorerTree2 = NewExplorerTree("ZELExplorerTree2", {232, 240, 201, 193}, 9);
   ZELExplorerView2 = NewExplorerView("ZELExplorerView2", {432, 240, 201, 193}, "*.pdf", false, 10);
 }
 
@@ -174,6 +173,24 @@ std::unique_ptr<ui::Label> TForm1::NewLabel(ui::Container& parent, const char* n
   label->SetName(name);
   label->SetCaption(caption);
   return label;
+}
+
+// A folder tree with no folder selected ("nil"), network drives listed and every folder
+// probed for subfolders. Both kits keep the selection visible when the tree loses the focus
+// and draw the tree in the window colour.
+std::unique_ptr<controls::TZELExplorerTree> TForm1::NewExplorerTree(const char* name,
+                                                                    const ui::Bounds& bounds,
+                                                                    int tabOrder) {
+  auto tree = std::make_unique<controls::TZELExplorerTree>(platform_.Files(), platform_.Sys(),
+                                                           platform_.ShellServices(), kit_.App(),
+                                                           kit_.CreateTreeView(*window_, bounds));
+  tree->Base().SetName(name);
+  tree->Base().SetTabOrder(tabOrder);
+  tree->BeginLoading();
+  tree->SetNetwork(true);
+  tree->SetFastLoad(false);
+  tree->Loaded();
+  return tree;
 }
 
 std::unique_ptr<controls::TZELExplorerView> TForm1::NewExplorerView(

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/ProcessPrinters.h"
+#include "controls/zeltexplorertree.h"
 #include "controls/zeltexplorerview.h"
 #include "controls/zeltprintercombo.h"
 #include "platform/Platform.h"
@@ -58,10 +59,10 @@ class TForm1 {
   std::unique_ptr<ui::Label> Label2;
   std::unique_ptr<ui::Label> Label3;
   std::unique_ptr<ui::GroupBox> GroupBox1;
-  // ZELExplorerTree1, the source folder tree, joins here.
+  std::unique_ptr<controls::TZELExplorerTree> ZELExplorerTree1;
   std::unique_ptr<controls::TZELExplorerView> ZELExplorerView1;
   std::unique_ptr<ui::GroupBox> GroupBox2;
-  // ZELExplorerTree2, the destination folder tree, joins here.
+  std::unique_ptr<controls::TZELExplorerTree> ZELExplorerTree2;
   std::unique_ptr<controls::TZELExplorerView> ZELExplorerView2;
 
   // The state shared with the conversion run and the options dialog.
@@ -89,6 +90,9 @@ class TForm1 {
                                         int tabOrder);
   std::unique_ptr<ui::Label> NewLabel(ui::Container& parent, const char* name,
                                       const ui::Bounds& bounds, const char* caption);
+  std::unique_ptr<controls::TZELExplorerTree> NewExplorerTree(const char* name,
+                                                              const ui::Bounds& bounds,
+                                                              int tabOrder);
   std::unique_ptr<controls::TZELExplorerView> NewExplorerView(const char* name,
                                                               const ui::Bounds& bounds,
                                                               const char* mask, bool multiSelect,

@@ -111,14 +111,15 @@ TEST_F(SheafmillUnitTest, ConvertHasTheFocusWhenTheWindowOpensAndTabFollowsTheDe
   TForm1& f = Create();
   f.Window().Show();
   std::vector<const ui::Control*> visited;
-  for (int i = 0; i < 13; ++i) {
+  for (int i = 0; i < 15; ++i) {
     visited.push_back(Window().FocusedControl());
     Window().PressTab();
   }
   EXPECT_EQ(visited, (std::vector<const ui::Control*>{
                          f.Button4.get(), f.CheckBox1.get(), f.CheckBox2.get(), f.CheckBox3.get(),
                          f.CheckBox4.get(), f.CheckBox5.get(), &f.ZELExplorerView1->Base(),
-                         &f.ZELPrinterCombo1->Base(), &f.ZELExplorerView2->Base(),
+                         &f.ZELPrinterCombo1->Base(), &f.ZELExplorerTree1->Base(),
+                         &f.ZELExplorerTree2->Base(), &f.ZELExplorerView2->Base(),
                          f.CheckBox6.get(), f.CheckBox7.get(), f.Button1.get(), f.Button2.get()}));
   EXPECT_EQ(Window().FocusedControl(), f.Button4.get());  // round again
 }

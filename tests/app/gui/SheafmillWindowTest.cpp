@@ -126,10 +126,12 @@ TEST_F(SheafmillWindowTest, EveryControlStandsAtItsPlaceAndItsCaptionFits) {
   }
 }
 
-TEST_F(SheafmillWindowTest, TheListsAndTheComboStandAtTheirPlaces) {
+TEST_F(SheafmillWindowTest, TheTreesListsAndComboStandAtTheirPlaces) {
   const std::vector<std::pair<const ui::Control*, ui::Bounds>> placed = {
       {&form->ZELPrinterCombo1->Base(), {8, 200, 209, 28}},
+      {&form->ZELExplorerTree1->Base(), {232, 24, 201, 193}},
       {&form->ZELExplorerView1->Base(), {432, 24, 201, 193}},
+      {&form->ZELExplorerTree2->Base(), {232, 240, 201, 193}},
       {&form->ZELExplorerView2->Base(), {432, 240, 201, 193}},
   };
   for (const auto& [control, bounds] : placed) {
