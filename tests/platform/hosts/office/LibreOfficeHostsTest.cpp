@@ -12,6 +12,7 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 
 #include "platform/automation/OleError.h"
+#include "platform/driver/PdfDriver.h"
 #include "tests/platform/hosts/HostsWorld.h"
 #include "tests/platform/hosts/office/OfficeChildren.h"
 #include "tests/support/PdfFixtures.h"
@@ -122,6 +123,25 @@ TEST_F(LibreOfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileN
     EXPECT_GE(testsupport::PdfPageCount(driver.jobs[i].pdf), 1);
   }
   EXPECT_EQ(testsupport::PdfPageCount(driver.jobs[5].pdf), 3) << "one page per slide";
+}
+
+TEST_F(LibreOfficeHostsTest, ThroughThePdfDriverEachDocumentLandsUnderTheNameTheProgramExpects) {
+  platform::driver::PdfDriver pdfDriver(store, files, system);
+  pdfDriver.RegisterWith(spooler);
+  system.SetWow64(false);
+  store.CreateKey(kDriverKey);
+  store.SetValue(kDriverKey, "AutomaticOutput", platform::RegValue::Dword(3));
+  store.SetValue(kDriverKey, "AutomaticPath", platform::RegValue::String("C:\\OUT"));
+  store.SetValue(kDriverKey, "Title", platform::RegValue::String("Quarterly figures"));
+  fs::path out = temp.MakeDir("c/OUT");
+  PrintAll(HostPass::Word, {"report.doc", "summary.rtf"});
+  PrintAll(HostPass::Excel, {"budget.xls"});
+  for (const char* name : {"report000.pdf", "summary000.pdf", "budget000.pdf"}) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(fs::exists(out / name));
+    EXPECT_GE(testsupport::PdfPageCount(out / name), 1);
+    EXPECT_EQ(testsupport::PdfDocumentInfo(out / name)["Title"], "Quarterly figures");
+  }
 }
 
 TEST_F(LibreOfficeHostsTest, ADrawingIsPlottedOnALandscapePageFittedToIt) {
