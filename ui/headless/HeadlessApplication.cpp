@@ -12,6 +12,7 @@ void HeadlessApplication::ProcessMessages() {
     return;
   }
   pumping_ = true;
+  Dispatch(OnProcessMessages);
   while (!input_.empty()) {
     std::function<void()> input = std::move(input_.front());
     input_.pop_front();

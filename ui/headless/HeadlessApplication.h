@@ -39,6 +39,9 @@ class HeadlessApplication : public Application {
 
   // Input for the next message pump: a click, a tick, a close request.
   void Post(std::function<void()> input);
+  // Runs at every message pump before the queued input is delivered: where a driver of the
+  // program posts input that reached it from outside (the batch tool, an interrupt).
+  std::function<void()> OnProcessMessages;
   size_t PendingInput() const { return input_.size(); }
   // How often the message pump ran.
   int PumpCount() const { return pumpCount_; }

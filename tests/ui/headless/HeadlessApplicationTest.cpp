@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "ui/headless/HeadlessButton.h"
 #include "ui/headless/HeadlessForm.h"
 #include "ui/headless/HeadlessKit.h"
@@ -36,6 +40,33 @@ TEST(HeadlessApplicationTest, APumpInsideAHandlerReturnsAtOnce) {
   app.ProcessMessages();
   EXPECT_EQ(delivered, (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(app.PumpCount(), 2);
+}
+
+TEST(HeadlessApplicationTest, TheOutsideHookPostsInputThatTheSamePumpDelivers) {
+  ui::HeadlessApplication app;
+  app.SetTitle("Sheafmill");
+  std::vector<std::string> delivered;
+  int hookRuns = 0;
+  app.OnProcessMessages = [&] {
+    ++hookRuns;
+    if (hookRuns == 1) app.Post([&] { delivered.push_back("from outside"); });
+    if (hookRuns == 3) throw std::runtime_error("Hook failed");
+  };
+  app.Post([&] {
+    delivered.push_back("queued");
+    app.ProcessMessages();  // nested: neither the hook nor the input runs again
+  });
+  app.ProcessMessages();
+  EXPECT_EQ(delivered, (std::vector<std::string>{"queued", "from outside"}));
+  EXPECT_EQ(hookRuns, 1);
+
+  // A failing hook goes to the error report; the queued input is still delivered.
+  app.ProcessMessages();
+  app.Post([&] { delivered.push_back("after"); });
+  app.ProcessMessages();
+  EXPECT_EQ(delivered.back(), "after");
+  ASSERT_EQ(app.Messages().size(), 1u);
+  EXPECT_EQ(app.Messages()[0].text, "Hook failed.");
 }
 
 TEST(HeadlessApplicationTest, MessageBoxesAreRecordedWithTheTitleAndSeenWhileOpen) {
