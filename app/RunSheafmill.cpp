@@ -6,11 +6,11 @@
 #include "app/SheafmillUnit.h"
 #include "controls/ProcessPrinters.h"
 
-int RunSheafmill(ui::Kit& kit, const platform::PlatformOptions& options) {
+int RunSheafmill(ui::Kit& kit, const PlatformOpener& openPlatform) {
   kit.App().SetTitle("Sheafmill");
-  std::unique_ptr<platform::Platform> platform;
+  platform::Platform* platform = nullptr;
   try {
-    platform = std::make_unique<platform::Platform>(options);
+    platform = &openPlatform();
   } catch (...) {
     kit.App().ShowException(std::current_exception());
     return 1;
@@ -19,4 +19,12 @@ int RunSheafmill(ui::Kit& kit, const platform::PlatformOptions& options) {
   TForm1 form(kit, *platform, printers);
   kit.App().Run(form.Window());
   return 0;
+}
+
+int RunSheafmill(ui::Kit& kit, const platform::PlatformOptions& options) {
+  std::unique_ptr<platform::Platform> platform;
+  return RunSheafmill(kit, [&]() -> platform::Platform& {
+    platform = std::make_unique<platform::Platform>(options);
+    return *platform;
+  });
 }

@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 
+#include "app/ProgramWorld.h"
 #include "app/RunSheafmill.h"
 #include "platform/Platform.h"
 #include "ui/wx/StartWxKit.h"
@@ -21,5 +22,9 @@ int main(int /*argc*/, char** argv) {
     std::fprintf(stderr, "sheafmill: %s\n", error.what());
     return 1;
   }
-  return RunSheafmill(*kit, options);
+  std::unique_ptr<ProgramWorld> world;
+  return RunSheafmill(*kit, [&]() -> platform::Platform& {
+    world = std::make_unique<ProgramWorld>(options);
+    return world->Platform();
+  });
 }
