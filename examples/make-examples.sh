@@ -5,6 +5,10 @@
 # Usage: examples/make-examples.sh
 set -euo pipefail
 cd "$(dirname "$0")"
+if ! command -v soffice >/dev/null; then
+  echo "soffice not found: install LibreOffice (scripts/install-deps.sh)" >&2
+  exit 1
+fi
 examples=$PWD
 sources=$examples/sources
 test_data=$examples/../tests/platform/hosts/data
