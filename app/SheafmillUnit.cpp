@@ -9,6 +9,7 @@
 #include "options/AdvancedOptions.h"
 #include "platform/AsciiCase.h"
 #include "platform/WinTypes.h"
+#include "platform/registry/RegKey.h"
 
 namespace {
 
@@ -16,11 +17,17 @@ constexpr char kCaption[] = "Sheafmill 3.01 - Batch Convert to PDF files";
 constexpr ui::Size kClientSize{659, 446};
 // The word that every printer name of the PDF driver's family holds, in upper case.
 constexpr char kFamilyWord[] = "VELTRA";
+constexpr char kShellFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 }  // namespace
 
 TForm1::TForm1(ui::Kit& kit, platform::Platform& platform, controls::ProcessPrinters& printers)
-    : window_(kit.CreateForm(nullptr)), kit_(kit), platform_(platform), printers_(printers) {
+    : window_(kit.CreateForm(nullptr)),
+      kit_(kit),
+      platform_(platform),
+      printers_(printers),
+      run_(*this, platform.Automation(), platform.Registry(), platform.Files(), platform.Sys()) {
   window_->SetCaption(kCaption);
   window_->SetClientSize(kClientSize);
   window_->SetPosition(ui::FormPosition::ScreenCenter);
@@ -73,7 +80,21 @@ void TForm1::ConnectHandlers() {
   window_->OnClose = [this] { FormClose(); };
   Button1->OnClick = [this] { Button1Click(); };
   Button2->OnClick = [this] { Button2Click(); };
+  Button4->OnClick = [this] { Button4Click(); };
   Label3->OnClick = [this] { Label3Click(); };
+  CheckBox1->OnClick = [this] { CheckBox1Click(); };
+  CheckBox2->OnClick = [this] { CheckBox2Click(); };
+  CheckBox3->OnClick = [this] { CheckBox3Click(); };
+  CheckBox4->OnClick = [this] { CheckBox4Click(); };
+  CheckBox5->OnClick = [this] { CheckBox5Click(); };
+  CheckBox6->OnClick = [this] { CheckBox6Click(); };
+  CheckBox7->OnClick = [this] { CheckBox7Click(); };
+  ZELExplorerTree1->OnChange = [this](controls::TZELExplorerTree& sender, ui::TreeNode* node) {
+    ZELExplorerTree1Change(sender, node);
+  };
+  ZELExplorerTree2->OnChange = [this](controls::TZELExplorerTree& sender, ui::TreeNode* node) {
+    ZELExplorerTree2Change(sender, node);
+  };
 }
 
 void TForm1::FormCreate() {
@@ -81,9 +102,21 @@ void TForm1::FormCreate() {
   Label3->SetCaption(NoticeForYear(Label3->Caption(), platform_.Sys().CurrentDate().year));
   OverwriteMode = 3;
   CheckVeltraPrinter();
-  // Next, with the trees: the source tree opens on the user's Desktop folder. An error in
-  // that step ends FormCreate before the preselection.
+  // An error here (no Desktop folder: "Invalid Directory Name") ends FormCreate before the
+  // preselection.
+  OpenDesktopFolder();
   PreselectPrinter();
+}
+
+// The source tree opens on the user's Desktop folder, and through its change handler the
+// source list, the destination tree and the destination list follow.
+void TForm1::OpenDesktopFolder() {
+  std::string path;
+  if (auto key = platform::RegKey::Open(platform_.Registry(), kShellFolders, platform::KEY_READ)) {
+    path = key->ReadString("Desktop");
+    key->Close();
+  }
+  ZELExplorerTree1->SetDirectory(path);
 }
 
 // The combo shows the first printer whose name holds the family word as written (the check
@@ -110,6 +143,14 @@ void TForm1::CheckVeltraPrinter() {
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
+  if (run_.Running()) {
+    // The run stops after the current file, ends its application and switches the driver
+    // off; the window closes then.
+    run_.RequestStop();
+    closeAfterRun_ = true;
+    canClose = false;
+    return;
+  }
   DriverControl(platform_.Registry()).ResetAutomaticOutput();
   canClose = true;
 }
@@ -127,8 +168,140 @@ void TForm1::Button2Click() {
                       {DocTitle, DocSubject, DocAuthor, DocKeywords, OverwriteMode, IsWow64});
 }
 
+void TForm1::Button4Click() {
+  try {
+    run_.Execute({HostApp, OverwriteMode, IsWow64});
+  } catch (...) {
+    CloseIfAsked();
+    throw;
+  }
+  CloseIfAsked();
+}
+
+void TForm1::CloseIfAsked() {
+  if (!closeAfterRun_) return;
+  closeAfterRun_ = false;
+  window_->Close();
+}
+
 void TForm1::Label3Click() {
   OpenVendorPage();
+}
+
+void TForm1::CheckBox1Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::CheckBox2Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::CheckBox3Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::CheckBox4Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::CheckBox5Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::CheckBox6Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::CheckBox7Click() {
+  UpdateSourceMask();
+}
+
+void TForm1::UpdateSourceMask() {
+  // The boxes in mask order, which is not their order on screen.
+  const std::pair<const ui::CheckBox*, const char*> patterns[] = {
+      {CheckBox1.get(), ";*.doc"},       {CheckBox4.get(), ";*.txt"}, {CheckBox5.get(), ";*.rtf"},
+      {CheckBox2.get(), ";*.xls"},       {CheckBox3.get(), ";*.ppt"}, {CheckBox6.get(), ";*.htm"},
+      {CheckBox7.get(), ";*.dwg;*.dxf"},
+  };
+  std::string mask;
+  for (const auto& [box, pattern] : patterns) {
+    if (box->Checked()) mask += pattern;
+  }
+  if (!mask.empty()) mask.erase(0, 1);
+  ZELExplorerView1->SetMask(mask);
+  ZELExplorerView1->Reload();
+}
+
+void TForm1::ZELExplorerTree1Change(controls::TZELExplorerTree&, ui::TreeNode*) {
+  ZELExplorerView1->OpenPath(ZELExplorerTree1->Directory());
+  ZELExplorerTree2->SetDirectory(ZELExplorerTree1->Directory());
+}
+
+void TForm1::ZELExplorerTree2Change(controls::TZELExplorerTree&, ui::TreeNode*) {
+  ZELExplorerView2->OpenPath(ZELExplorerTree2->Directory());
+}
+
+bool TForm1::BoxChecked(int number) {
+  const ui::CheckBox* boxes[] = {CheckBox1.get(), CheckBox2.get(), CheckBox3.get(), CheckBox4.get(),
+                                 CheckBox5.get(), CheckBox6.get(), CheckBox7.get()};
+  return boxes[number - 1]->Checked();
+}
+
+std::string TForm1::SourceDirectory() {
+  return ZELExplorerTree1->Directory();
+}
+
+std::string TForm1::DestinationDirectory() {
+  return ZELExplorerTree2->Directory();
+}
+
+void TForm1::SetSourceMask(const std::string& mask) {
+  ZELExplorerView1->SetMask(mask);
+}
+
+void TForm1::ReloadSource() {
+  ZELExplorerView1->Reload();
+}
+
+int TForm1::SourceCount() {
+  return ZELExplorerView1->Entries().Count();
+}
+
+std::string TForm1::SourceEntry(int index) {
+  return ZELExplorerView1->Entries()[index];
+}
+
+void TForm1::ReloadDestination() {
+  ZELExplorerView2->Reload();
+}
+
+void TForm1::SetStatus(StatusLine line, const std::string& text) {
+  (line == StatusLine::Upper ? Label1 : Label2)->SetCaption(text);
+}
+
+void TForm1::ProcessMessages() {
+  kit_.App().ProcessMessages();
+}
+
+void TForm1::ShowMessage(const std::string& text) {
+  kit_.App().ShowMessage(text);
+}
+
+// While a run is in progress nothing may start another or change the folders and the list
+// that it walks; Exit stays available and stops the run.
+void TForm1::EnableRunControls(bool enabled) {
+  const std::initializer_list<ui::Control*> controls = {Button4.get(),
+                                                        Button2.get(),
+                                                        CheckBox1.get(),
+                                                        CheckBox2.get(),
+                                                        CheckBox3.get(),
+                                                        CheckBox4.get(),
+                                                        CheckBox5.get(),
+                                                        CheckBox6.get(),
+                                                        CheckBox7.get(),
+                                                        &ZELExplorerTree1->Base(),
+                                                        &ZELExplorerTree2->Base()};
+  for (ui::Control* control : controls) control->SetEnabled(enabled);
 }
 
 void TForm1::OpenVendorPage() {

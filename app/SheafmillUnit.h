@@ -13,11 +13,12 @@
 #include "controls/zeltexplorertree.h"
 #include "controls/zeltexplorerview.h"
 #include "controls/zeltprintercombo.h"
+#include "convert/ConversionRun.h"
 #include "platform/Platform.h"
 #include "platform/automation/Variant.h"
 #include "ui/Kit.h"
 
-class TForm1 {
+class TForm1 : private ConversionWindow {
  public:
   // Builds the window and its controls as designed, then runs FormCreate; an error that
   // escapes FormCreate goes to the error report and the window is built all the same.
@@ -34,7 +35,20 @@ class TForm1 {
   void FormClose();
   void Button1Click();
   void Button2Click();
+  void Button4Click();
   void Label3Click();
+  void CheckBox1Click();
+  void CheckBox2Click();
+  void CheckBox3Click();
+  void CheckBox4Click();
+  void CheckBox5Click();
+  void CheckBox6Click();
+  void CheckBox7Click();
+  void ZELExplorerTree1Change(controls::TZELExplorerTree& sender, ui::TreeNode* node);
+  void ZELExplorerTree2Change(controls::TZELExplorerTree& sender, ui::TreeNode* node);
+
+  // Rebuilds the source list's mask from the seven file-type boxes and re-reads the list.
+  void UpdateSourceMask();
 
  private:
   std::unique_ptr<ui::Form> window_;
@@ -78,6 +92,7 @@ class TForm1 {
   void CreateControls();
   void ConnectHandlers();
   void CheckVeltraPrinter();
+  void OpenDesktopFolder();
   void PreselectPrinter();
   void OpenVendorPage();
   std::unique_ptr<ui::GroupBox> NewGroupBox(const char* name, const ui::Bounds& bounds,
@@ -98,7 +113,25 @@ class TForm1 {
                                                               const char* mask, bool multiSelect,
                                                               int tabOrder);
 
+  // What the conversion run reads and writes of the window.
+  bool BoxChecked(int number) override;
+  std::string SourceDirectory() override;
+  std::string DestinationDirectory() override;
+  void SetSourceMask(const std::string& mask) override;
+  void ReloadSource() override;
+  int SourceCount() override;
+  std::string SourceEntry(int index) override;
+  void ReloadDestination() override;
+  void SetStatus(StatusLine line, const std::string& text) override;
+  void ProcessMessages() override;
+  void ShowMessage(const std::string& text) override;
+  void EnableRunControls(bool enabled) override;
+  void CloseIfAsked();
+
   ui::Kit& kit_;
   platform::Platform& platform_;
   controls::ProcessPrinters& printers_;
+  ConversionRun run_;
+  // The user asked to close the window while a run was in progress.
+  bool closeAfterRun_ = false;
 };
