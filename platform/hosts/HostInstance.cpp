@@ -56,16 +56,7 @@ HostInstance::~HostInstance() {
 }
 
 const char* HostInstance::Name() const {
-  switch (family_) {
-    case HostFamily::Excel:
-      return "Excel";
-    case HostFamily::PowerPoint:
-      return "PowerPoint";
-    case HostFamily::AutoCAD:
-      return "AutoCAD";
-    default:
-      return "Word";
-  }
+  return HostFamilyName(family_);
 }
 
 std::shared_ptr<HostDocument> HostInstance::Open(const std::string& path) {

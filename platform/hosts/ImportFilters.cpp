@@ -51,19 +51,6 @@ const std::vector<Rule>& Rules() {
   return rules;
 }
 
-const char* ApplicationName(HostFamily family) {
-  switch (family) {
-    case HostFamily::Excel:
-      return "Excel";
-    case HostFamily::PowerPoint:
-      return "PowerPoint";
-    case HostFamily::AutoCAD:
-      return "AutoCAD";
-    default:
-      return "Word";
-  }
-}
-
 const char* DocumentType(HostFamily family) {
   switch (family) {
     case HostFamily::Excel:
@@ -155,6 +142,19 @@ bool Accepts(const Rule& rule, Format format) {
 
 }  // namespace
 
+const char* HostFamilyName(HostFamily family) {
+  switch (family) {
+    case HostFamily::Excel:
+      return "Excel";
+    case HostFamily::PowerPoint:
+      return "PowerPoint";
+    case HostFamily::AutoCAD:
+      return "AutoCAD";
+    default:
+      return "Word";
+  }
+}
+
 ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& file,
                                 const std::string& displayName) {
   std::string extension = AsciiUpper(file.extension().string());
@@ -167,7 +167,7 @@ ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& 
     return rule.family == family && SameTextAscii(rule.extension, extension);
   };
   if (std::none_of(Rules().begin(), Rules().end(), isType)) {
-    throw Error(std::string(ApplicationName(family)) + " cannot open \"" + displayName +
+    throw Error(std::string(HostFamilyName(family)) + " cannot open \"" + displayName +
                 "\": it does not read files of type \"" + file.extension().string() + "\".");
   }
   std::string head = ReadHead(file, displayName);

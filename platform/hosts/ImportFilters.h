@@ -14,6 +14,9 @@ namespace platform::hosts {
 
 enum class HostFamily { Word, Excel, PowerPoint, AutoCAD };
 
+// The application's name as users know it: "Word", "Excel", ...
+const char* HostFamilyName(HostFamily family);
+
 // Raises platform::Error when the application does not read files of that type, when the
 // file is missing, and when its bytes are not a format of its type ("... is damaged or not a
 // Word document"). `displayName` names the file in messages.
