@@ -1,0 +1,44 @@
+#pragma once
+// The batch tool's command line:
+//   sheafmill-batch [--types LIST] [--keep-existing] [--title T] [--subject S] [--author A]
+//                   [--keywords K] SOURCE [DESTINATION]
+
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace batch {
+
+struct BatchOptions {
+  bool help = false;
+  // The file-type boxes to tick, by number (CheckBox1 ... CheckBox7); the others are
+  // unticked. Nothing: the boxes stay as the window starts.
+  std::optional<std::set<int>> boxes;
+  bool keepExisting = false;
+  std::optional<std::string> title;
+  std::optional<std::string> subject;
+  std::optional<std::string> author;
+  std::optional<std::string> keywords;
+  std::string source;  // a host folder or a drive path, as given
+  std::optional<std::string> destination;
+
+  // Whether anything goes through the Advanced Options dialog.
+  bool UsesOptionsDialog() const { return keepExisting || title || subject || author || keywords; }
+};
+
+// Wrong usage; the message says what is wrong.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program name. Raises UsageError.
+BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
+
+// The usage lines, and the whole explanation that --help prints.
+std::string BatchUsage();
+std::string BatchHelp();
+
+}  // namespace batch

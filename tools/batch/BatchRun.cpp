@@ -1,0 +1,161 @@
+#include "tools/batch/BatchRun.h"
+
+#include <cstdio>
+
+#include "controls/ProcessPrinters.h"
+#include "platform/AsciiCase.h"
+#include "platform/Error.h"
+#include "tools/batch/FolderArgument.h"
+#include "ui/headless/HeadlessButton.h"
+#include "ui/headless/HeadlessCheckBox.h"
+#include "ui/headless/HeadlessEdit.h"
+#include "ui/headless/HeadlessForm.h"
+
+namespace batch {
+namespace {
+
+// The user's click on a control of the headless kit; input that cannot reach the control
+// (disabled, behind a modal dialog) is an error of the tool's play.
+template <class Control>
+void Click(ui::Control& control) {
+  if (!static_cast<Control&>(control).Click()) {
+    throw platform::Error(control.Name() + " does not take input");
+  }
+}
+
+template <class Control>
+Control& Find(const ui::Form& form, const std::string& name) {
+  for (ui::Control* control : form.Controls()) {
+    if (control->Name() == name) return dynamic_cast<Control&>(*control);
+  }
+  throw platform::Error(form.Caption() + " has no control " + name);
+}
+
+// Message texts break lines with CR LF or CR, as message boxes take them.
+std::string TerminalLines(const std::string& text) {
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      lines += text[i];
+    } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
+      lines += '\n';
+    }
+  }
+  return lines;
+}
+
+}  // namespace
+
+BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platform& platform,
+                   const InterruptSignal& interrupt, StatusPrinter& status)
+    : options_(options), kit_(kit), platform_(platform), interrupt_(interrupt), status_(status) {}
+
+int BatchRun::Execute() {
+  platform::FileSystem& files = platform_.Files();
+  const std::string source = DriveFolder(options_.source, files, MissingFolder::Refuse);
+  std::optional<std::string> destination;
+  if (options_.destination) {
+    destination = DriveFolder(*options_.destination, files, MissingFolder::Create);
+  }
+  ui::HeadlessApplication& app = kit_.App();
+  app.OnMessageBox = [this](const ui::MessageBoxRecord& box) { Report(box); };
+  // Without a display no browser is started; the start-up warning names the address.
+  platform_.ShellServices().SetOpener("true");
+
+  controls::ProcessPrinters printers(platform_.Printing());
+  TForm1 form(kit_, platform_, printers);
+  form.Window().Show();
+  // Start-up warnings are the window's, not the run's: the run may still succeed.
+  const size_t startMessages = app.Messages().size();
+  Prepare(form, source, destination);
+  if (app.Messages().size() == startMessages && !interrupt_.Requested()) Convert(form);
+  const bool failed = app.Messages().size() > startMessages;
+  Close(form);
+  if (failed) return 1;
+  return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
+}
+
+void BatchRun::Prepare(TForm1& form, const std::string& source,
+                       const std::optional<std::string>& destination) {
+  kit_.App().Dispatch([&] {
+    // The destination tree follows the source tree, as in the window.
+    SelectFolder(*form.ZELExplorerTree1, source);
+    if (destination) SelectFolder(*form.ZELExplorerTree2, *destination);
+    TickBoxes(form);
+    if (options_.UsesOptionsDialog()) SetProperties(form);
+  });
+}
+
+void BatchRun::SelectFolder(controls::TZELExplorerTree& tree, const std::string& path) {
+  tree.SetDirectory(path);
+  std::string expected = platform::AsciiUpper(path);
+  if (expected.back() != '\\') expected += '\\';
+  // The tree shows no hidden folder and silently keeps its selection when it cannot follow
+  // the path.
+  if (tree.Directory() != expected) {
+    throw platform::Error("The folder " + path + " cannot be selected in the folder tree");
+  }
+}
+
+void BatchRun::TickBoxes(TForm1& form) {
+  if (!options_.boxes) return;
+  ui::CheckBox* const boxes[] = {form.CheckBox1.get(), form.CheckBox2.get(), form.CheckBox3.get(),
+                                 form.CheckBox4.get(), form.CheckBox5.get(), form.CheckBox6.get(),
+                                 form.CheckBox7.get()};
+  for (int number = 1; number <= 7; ++number) {
+    ui::CheckBox& box = *boxes[number - 1];
+    if (box.Checked() != (options_.boxes->count(number) != 0)) Click<ui::HeadlessCheckBox>(box);
+  }
+}
+
+// The Advanced Options dialog as the user fills it in: the properties given are typed over
+// the stored ones, the overwrite box is unticked to keep existing files, and OK is pressed.
+void BatchRun::SetProperties(TForm1& form) {
+  kit_.App().ExpectModal([this](ui::Form& dialog) {
+    const std::pair<const std::optional<std::string>&, const char*> edits[] = {
+        {options_.title, "Edit1"},
+        {options_.subject, "Edit2"},
+        {options_.author, "Edit3"},
+        {options_.keywords, "Edit4"}};
+    for (const auto& [value, name] : edits) {
+      if (value && !Find<ui::HeadlessEdit>(dialog, name).Type(*value)) {
+        throw platform::Error(std::string(name) + " does not take input");
+      }
+    }
+    auto& overwrite = Find<ui::CheckBox>(dialog, "CheckBox1");
+    if (options_.keepExisting && overwrite.Checked()) Click<ui::HeadlessCheckBox>(overwrite);
+    Click<ui::HeadlessButton>(Find<ui::Button>(dialog, "Button1"));
+  });
+  // A dialog that cannot open (a damaged driver key) is reported by the window itself.
+  Click<ui::HeadlessButton>(*form.Button2);
+}
+
+void BatchRun::Convert(TForm1& form) {
+  ui::HeadlessApplication& app = kit_.App();
+  kit_.OnCaptionChange = [this, &form](const ui::Label& label) {
+    if (&label == form.Label1.get()) status_.Show(StatusLine::Upper, label.Caption());
+    if (&label == form.Label2.get()) status_.Show(StatusLine::Lower, label.Caption());
+  };
+  bool exitPressed = false;
+  app.OnProcessMessages = [&] {
+    if (!interrupt_.Requested() || exitPressed) return;
+    exitPressed = true;
+    app.Post([&form] { Click<ui::HeadlessButton>(*form.Button1); });
+  };
+  Click<ui::HeadlessButton>(*form.Button4);
+  app.OnProcessMessages = nullptr;
+  kit_.OnCaptionChange = nullptr;
+  status_.EndLine();
+}
+
+void BatchRun::Close(TForm1& form) {
+  if (form.Window().Visible()) Click<ui::HeadlessButton>(*form.Button1);
+}
+
+void BatchRun::Report(const ui::MessageBoxRecord& box) {
+  status_.EndLine();
+  const char* kind = box.icon == ui::MessageIcon::Stop ? "Error: " : "";
+  std::fprintf(stderr, "%s%s\n", kind, TerminalLines(box.text).c_str());
+}
+
+}  // namespace batch

@@ -1,0 +1,73 @@
+#include "tools/batch/InterruptSignal.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <stdexcept>
+
+namespace batch {
+namespace {
+
+// The pipe's writing end, for the handler; -1 while no InterruptSignal exists.
+std::atomic<int> writeEnd = -1;
+
+void OnSignal(int signal) {
+  const int saved = errno;
+  const char byte = signal == SIGINT ? 'i' : 't';
+  const int fd = writeEnd.load();
+  if (fd >= 0) {
+    // A full pipe means that plenty of interrupts are waiting already.
+    [[maybe_unused]] ssize_t written = ::write(fd, &byte, 1);
+  }
+  errno = saved;
+}
+
+void Handle(int signal, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  // Interrupted system calls of the program (a read from the office) go on.
+  action.sa_flags = SA_RESTART;
+  ::sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
+
+InterruptSignal::InterruptSignal(std::function<void()> stopNow) : stopNow_(std::move(stopNow)) {
+  if (::pipe2(pipe_, O_CLOEXEC) != 0) throw std::runtime_error("cannot create a pipe");
+  writeEnd = pipe_[1];
+  watcher_ = std::thread([this] { Watch(); });
+  Handle(SIGINT, OnSignal);
+  Handle(SIGTERM, OnSignal);
+}
+
+InterruptSignal::~InterruptSignal() {
+  Handle(SIGINT, SIG_DFL);
+  Handle(SIGTERM, SIG_DFL);
+  writeEnd = -1;
+  ::close(pipe_[1]);  // the watcher reads the end of the pipe and returns
+  watcher_.join();
+  ::close(pipe_[0]);
+}
+
+void InterruptSignal::Watch() {
+  char byte = 0;
+  for (;;) {
+    const ssize_t got = ::read(pipe_[0], &byte, 1);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return;
+    if (byte == 'i' && !requested_.exchange(true)) {
+      std::fputs("\nStopping after the current file; press Ctrl+C again to stop at once.\n",
+                 stderr);
+      continue;
+    }
+    if (stopNow_) stopNow_();
+    std::fputs("Stopped.\n", stderr);
+    std::_Exit(kExitStatus);
+  }
+}
+
+}  // namespace batch

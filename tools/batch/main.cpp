@@ -1,0 +1,74 @@
+// sheafmill-batch: Sheafmill's main window without a display, driven from the command line,
+// so that documents can be converted in a terminal, a script or on a server.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/ProgramWorld.h"
+#include "convert/DriverControl.h"
+#include "tools/batch/BatchKit.h"
+#include "tools/batch/BatchOptions.h"
+#include "tools/batch/BatchRun.h"
+#include "tools/batch/InterruptSignal.h"
+#include "tools/batch/StatusPrinter.h"
+#include "tools/batch/TestOffice.h"
+
+namespace {
+
+int UsageFailure(const std::string& problem) {
+  if (!problem.empty()) std::fprintf(stderr, "sheafmill-batch: %s\n", problem.c_str());
+  std::fputs(batch::BatchUsage().c_str(), stderr);
+  std::fputs("Try 'sheafmill-batch --help' for more.\n", stderr);
+  return 2;
+}
+
+// The tool's own tests run it over an office that needs no LibreOffice.
+platform::hosts::OfficeFactory OfficeForThisRun() {
+  const char* scripted = std::getenv("SHEAFMILL_TEST_SCRIPTED_HOSTS");
+  if (scripted == nullptr || std::string(scripted) != "1") return {};
+  return batch::MakeTestOffice;
+}
+
+int Run(const batch::BatchOptions& options) {
+  const platform::PlatformOptions platformOptions = platform::Platform::UserOptions();
+  // A second Ctrl+C ends the process at once; the driver's automatic output is switched off
+  // first, as closing the window would, through a store of its own on the same profile.
+  batch::InterruptSignal interrupt([profile = platformOptions.profileFolder] {
+    platform::RegistryStore store(profile);
+    DriverControl(store).ResetAutomaticOutput();
+  });
+  batch::BatchKit kit;
+  kit.App().SetTitle("Sheafmill");
+  ProgramWorld world(platformOptions, OfficeForThisRun());
+  if (!world.HostsRegistered()) {
+    std::fputs("sheafmill-batch: LibreOffice is not installed, so no document can be opened\n",
+               stderr);
+  }
+  batch::StatusPrinter status(stdout, ::isatty(STDOUT_FILENO) == 1);
+  return batch::BatchRun(options, kit, world.Platform(), interrupt, status).Execute();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return UsageFailure("");
+  try {
+    const batch::BatchOptions options = batch::ParseBatchOptions(args);
+    if (options.help) {
+      std::fputs(batch::BatchHelp().c_str(), stdout);
+      return 0;
+    }
+    return Run(options);
+  } catch (const batch::UsageError& error) {
+    return UsageFailure(error.what());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "sheafmill-batch: %s\n", error.what());
+    return 1;
+  }
+}
