@@ -15,6 +15,7 @@
 #include "tools/batch/BatchOptions.h"
 #include "tools/batch/BatchRun.h"
 #include "tools/batch/InterruptSignal.h"
+#include "tools/batch/PrivateTempFolder.h"
 #include "tools/batch/StatusPrinter.h"
 #include "tools/batch/TestOffice.h"
 
@@ -36,11 +37,14 @@ platform::hosts::OfficeFactory OfficeForThisRun() {
 
 int Run(const batch::BatchOptions& options) {
   const platform::PlatformOptions platformOptions = platform::Platform::UserOptions();
-  // A second Ctrl+C ends the process at once; the driver's automatic output is switched off
-  // first, as closing the window would, through a store of its own on the same profile.
-  batch::InterruptSignal interrupt([profile = platformOptions.profileFolder] {
+  const batch::PrivateTempFolder temporary;
+  // A second Ctrl+C ends the process at once, and the offices with it. First the driver's
+  // automatic output is switched off, as closing the window would, through a store of its own
+  // on the same profile, and the temporary files of the run are removed.
+  batch::InterruptSignal interrupt([profile = platformOptions.profileFolder, &temporary] {
     platform::RegistryStore store(profile);
     DriverControl(store).ResetAutomaticOutput();
+    temporary.Remove();
   });
   batch::BatchKit kit;
   kit.App().SetTitle("Sheafmill");

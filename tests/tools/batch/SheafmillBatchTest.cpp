@@ -1,0 +1,291 @@
+// sheafmill-batch as a process over the real window, driver and authoring applications, with
+// the tool's test-only office standing in for LibreOffice.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/driver/DriverInstaller.h"
+#include "platform/driver/DriverNames.h"
+#include "platform/printing/Printers.h"
+#include "platform/registry/RegistryStore.h"
+#include "tests/support/PdfFixtures.h"
+#include "tests/support/TempDir.h"
+#include "tests/tools/batch/BatchProcess.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::RegValue;
+using platform::driver::SettingsKey;
+using testsupport::BatchProcess;
+using testsupport::BatchResult;
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+class SheafmillBatchTest : public testing::Test {
+ protected:
+  SheafmillBatchTest() { platform::driver::Install(store, printers); }
+
+  std::map<std::string, std::string> Environment() const {
+    return {{"HOME", home.string()},
+            {"XDG_CONFIG_HOME", (home / ".config").string()},
+            {"SHEAFMILL_PROFILE", profile.string()},
+            {"TMPDIR", tmp.string()},
+            {"SHEAFMILL_TEST_SCRIPTED_HOSTS", "1"}};
+  }
+  BatchResult Batch(const std::vector<std::string>& args) const {
+    return testsupport::RunBatch(args, Environment());
+  }
+  // A document in the folder C:\DOCS (the home folder is drive C:).
+  void Doc(const std::string& name, const std::string& text) const {
+    temp.WriteFile("home/docs/" + name, text);
+  }
+  std::optional<RegValue> DriverValue(const std::string& name) const {
+    return store.GetValue(SettingsKey, name);
+  }
+  static std::vector<std::string> Files(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  testsupport::TempDir temp;
+  fs::path home = temp.MakeDir("home");
+  fs::path docs = temp.MakeDir("home/docs");
+  fs::path tmp = temp.MakeDir("tmp");
+  fs::path profile = temp.Path() / "profile";
+  platform::RegistryStore store{profile};
+  platform::Printers printers{store};
+};
+
+TEST_F(SheafmillBatchTest, WrongUsageExplainsItselfAndExitsWith2) {
+  const BatchResult bare = Batch({});
+  EXPECT_EQ(bare.exitStatus, 2);
+  EXPECT_TRUE(bare.err.starts_with("usage: sheafmill-batch")) << bare.err;
+  EXPECT_EQ(bare.out, "");
+
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--bogus", docs.string()}, "unknown option --bogus"},
+      {{"--types", "doc,pdf", docs.string()}, "unknown type \"pdf\" in --types"},
+      {{"--types=", docs.string()}, "--types needs at least one of doc,xls,ppt,txt,rtf,htm,cad"},
+      {{docs.string(), "--title"}, "--title needs a value"},
+      {{"--keep-existing=yes", docs.string()}, "--keep-existing takes no value"},
+      {{docs.string(), "a", "b"}, "too many folders: \"b\""},
+      {{"--author", "Ann"}, "no SOURCE folder was given"},
+      {{(docs / "missing").string()},
+       "the folder " + (docs / "missing").string() + " does not exist"},
+      {{"C:\\nowhere"}, "the folder C:\\nowhere does not exist"},
+  };
+  for (const auto& [args, message] : cases) {
+    const BatchResult result = Batch(args);
+    EXPECT_EQ(result.exitStatus, 2) << message;
+    EXPECT_TRUE(result.err.starts_with("sheafmill-batch: " + message)) << result.err;
+    EXPECT_TRUE(Contains(result.err, "\nusage: sheafmill-batch")) << result.err;
+    EXPECT_EQ(result.out, "");
+  }
+  Doc("a.txt", "text");
+  const BatchResult file = Batch({(docs / "a.txt").string()});
+  EXPECT_EQ(file.exitStatus, 2);
+  EXPECT_TRUE(
+      file.err.starts_with("sheafmill-batch: " + (docs / "a.txt").string() + " is not a folder\n"))
+      << file.err;
+  // Nothing was started: no file appeared anywhere.
+  EXPECT_EQ(Files(docs), std::vector<std::string>{"a.txt"});
+
+  const BatchResult help = Batch({"--help", "ignored"});
+  EXPECT_EQ(help.exitStatus, 0);
+  EXPECT_TRUE(Contains(help.out, "--keep-existing")) << help.out;
+  EXPECT_TRUE(Contains(help.out, "Exit status:")) << help.out;
+  EXPECT_EQ(help.err, "");
+}
+
+TEST_F(SheafmillBatchTest, ARunConvertsTheDefaultTypesBesideTheSourcesAndPrintsEveryStatusChange) {
+  Doc("a.txt", "plain text");
+  Doc("b.rtf", "{\\rtf1 rich text}");
+  Doc("sheet.xls", "<html><table><tr><td>1</td></tr></table></html>");  // not ticked
+  const BatchResult result = Batch({docs.string()});
+
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "Preparing for Batch Conversion ...\n"
+            "Please wait ....\n"
+            "Batch Conversion Initialization: OK!\n"
+            "Ready to process files.\n"
+            "Batch Conversion Task: 1/2 files\n"
+            "Converting a.txt ....\n"
+            "C:\\DOCS\\a.txt Converted OK!\n"
+            "Batch Conversion Task: 2/2 files\n"
+            "Converting b.rtf ....\n"
+            "C:\\DOCS\\b.rtf Converted OK!\n"
+            "Task Complete.\n"
+            "Done.\n");
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(Files(docs),
+            (std::vector<std::string>{"a.pdf", "a.txt", "b.pdf", "b.rtf", "sheet.xls"}));
+  EXPECT_EQ(testsupport::PdfPageCount(docs / "a.pdf"), 1);
+  // The run switched the driver's automatic output off again.
+  EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+  EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String(""));
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+TEST_F(SheafmillBatchTest, TypesTickExactlyTheirBoxesAndADestinationIsCreatedWhenMissing) {
+  Doc("a.txt", "plain text");
+  Doc("page.htm", "<html><body>web</body></html>");
+  Doc("sheet.xls", "<html><table><tr><td>1</td></tr></table></html>");
+  Doc("b.rtf", "{\\rtf1 rich text}");
+  const fs::path out = temp.Path() / "home" / "out" / "pdf";
+  const BatchResult result = Batch({"--types", "xls,htm", docs.string(), out.string()});
+
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(Files(out), (std::vector<std::string>{"page.pdf", "sheet.pdf"}));
+  // Excel's pass comes before the web pages', whatever the order of the list.
+  EXPECT_LT(result.out.find("Converting sheet.xls"), result.out.find("Converting page.htm"));
+  EXPECT_FALSE(Contains(result.out, "a.txt"));
+
+  // A drive path names the same folders.
+  const BatchResult again = Batch({"--types=txt", "C:\\DOCS", "c:/out/pdf"});
+  EXPECT_EQ(again.exitStatus, 0) << again.err;
+  EXPECT_TRUE(Contains(again.out, "C:\\DOCS\\a.txt Converted OK!")) << again.out;
+  EXPECT_EQ(Files(out), (std::vector<std::string>{"a.pdf", "page.pdf", "sheet.pdf"}));
+}
+
+TEST_F(SheafmillBatchTest, AFailingFileEndsTheRunWithItsMessageOnStandardErrorAndExit1) {
+  Doc("a.txt", "plain text");
+  Doc("b.txt", "unreadable text");
+  Doc("c.txt", "never reached");
+  const BatchResult result = Batch({"--types", "txt", docs.string()});
+
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err, "C:\\DOCS\\b.txt conversion failed!\n");
+  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\a.txt Converted OK!\nBatch Conversion Task: 2/3"))
+      << result.out;
+  EXPECT_FALSE(Contains(result.out, "c.txt")) << result.out;
+  EXPECT_EQ(Files(docs), (std::vector<std::string>{"a.pdf", "a.txt", "b.txt", "c.txt"}));
+  // Closing the window after the failed run switched the driver off all the same.
+  EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+}
+
+TEST_F(SheafmillBatchTest, KeepExistingLeavesAnOldPdfAndWritesANumberedOneBesideIt) {
+  Doc("a.txt", "plain text");
+  const fs::path out = temp.MakeDir("home/out");
+  temp.WriteFile("home/out/a.pdf", "an old PDF");
+  const BatchResult kept =
+      Batch({"--keep-existing", "--types", "txt", docs.string(), out.string()});
+
+  EXPECT_EQ(kept.exitStatus, 0) << kept.err;
+  EXPECT_EQ(testsupport::ReadFile(out / "a.pdf"), "an old PDF");
+  EXPECT_EQ(Files(out), (std::vector<std::string>{"a.pdf", "a__000.pdf"}));
+  EXPECT_EQ(testsupport::PdfPageCount(out / "a__000.pdf"), 1);
+  EXPECT_TRUE(Contains(kept.out, "C:\\DOCS\\a.txt Converted OK!")) << kept.out;
+
+  // Without the option the window's default holds: the PDF is replaced.
+  const BatchResult replaced = Batch({"--types", "txt", docs.string(), out.string()});
+  EXPECT_EQ(replaced.exitStatus, 0) << replaced.err;
+  EXPECT_EQ(Files(out), (std::vector<std::string>{"a.pdf", "a__000.pdf"}));
+  EXPECT_EQ(testsupport::PdfPageCount(out / "a.pdf"), 1);
+}
+
+TEST_F(SheafmillBatchTest, PropertiesReachEveryPdfAndStayStoredForLaterRuns) {
+  Doc("a.txt", "plain text");
+  const BatchResult first = Batch({"--title", "Minutes", "--subject=Board", "--author", "Ann Lee",
+                                   "--keywords", "q3, budget", "--types", "txt", docs.string()});
+  ASSERT_EQ(first.exitStatus, 0) << first.err;
+  const testsupport::PdfInfo expected{{"Title", "Minutes"},
+                                      {"Subject", "Board"},
+                                      {"Author", "Ann Lee"},
+                                      {"Keywords", "q3, budget"}};
+  EXPECT_EQ(testsupport::PdfDocumentInfo(docs / "a.pdf"), expected);
+  EXPECT_EQ(DriverValue("Title"), RegValue::String("Minutes"));
+
+  // Only the author changes; the other properties come from the printer's settings.
+  const BatchResult second = Batch({"--author", "Bob", "--types", "txt", docs.string()});
+  ASSERT_EQ(second.exitStatus, 0) << second.err;
+  testsupport::PdfInfo changed = expected;
+  changed["Author"] = "Bob";
+  EXPECT_EQ(testsupport::PdfDocumentInfo(docs / "a.pdf"), changed);
+}
+
+TEST_F(SheafmillBatchTest, AFolderOutsideTheMappedDrivesIsRefusedWithTheDriveMap) {
+  // Only the home folder is a drive now.
+  const char drives[] = "Software\\Sheafmill\\Platform\\Drives";
+  store.CreateKey(drives);
+  store.SetValue(drives, "C:", RegValue::String(home.string()));
+  const fs::path outside = temp.MakeDir("elsewhere");
+  temp.WriteFile("elsewhere/a.txt", "plain text");
+
+  const BatchResult source = Batch({outside.string()});
+  EXPECT_EQ(source.exitStatus, 2);
+  EXPECT_TRUE(source.err.starts_with("sheafmill-batch: the folder " + outside.string() +
+                                     " is on no drive; the drives are: C: = " + home.string() +
+                                     ". Map a drive with sheafmill-reg"))
+      << source.err;
+  const BatchResult destination = Batch({docs.string(), (outside / "pdf").string()});
+  EXPECT_EQ(destination.exitStatus, 2);
+  EXPECT_TRUE(Contains(destination.err, "is on no drive")) << destination.err;
+  // The refused destination was not created.
+  EXPECT_EQ(Files(outside), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(SheafmillBatchTest, WithoutThePdfPrinterTheStartUpWarningGoesToStandardErrorAndTheRunFails) {
+  platform::driver::Uninstall(store, printers, platform::driver::SettingsOnUninstall::Remove);
+  Doc("a.txt", "plain text");
+  const BatchResult result = Batch({"--types", "txt", docs.string()});
+
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_TRUE(result.err.starts_with("No VELTRA family product installed on your computer!\n"))
+      << result.err;
+  EXPECT_TRUE(Contains(result.err, "C:\\DOCS\\a.txt conversion failed!")) << result.err;
+  EXPECT_EQ(Files(docs), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(SheafmillBatchTest, CtrlCStopsAfterTheCurrentFileAndEndsThePassAsExitDoes) {
+  for (const char* name : {"s1.txt", "s2.txt", "s3.txt", "s4.txt"}) Doc(name, "slow text");
+  BatchProcess batch({"--types", "txt", docs.string()}, Environment());
+  ASSERT_TRUE(batch.WaitFor("Converting s1.txt")) << batch.SoFar().out;
+  batch.Signal(SIGINT);
+  const BatchResult result = batch.Finish();
+
+  EXPECT_EQ(result.exitStatus, 130) << result.err;
+  EXPECT_TRUE(Contains(result.err, "Stopping after the current file")) << result.err;
+  // The file being printed was finished; the pass ended its application as usual.
+  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s1.txt Converted OK!\nTask Complete.\nDone.\n"))
+      << result.out;
+  EXPECT_FALSE(Contains(result.out, "s3.txt")) << result.out;
+  EXPECT_EQ(Files(docs).front(), "s1.pdf");
+  EXPECT_LT(Files(docs).size(), 8u);
+  EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+}
+
+TEST_F(SheafmillBatchTest, ASecondCtrlCStopsAtOnceAndSwitchesTheDriverOff) {
+  for (const char* name : {"s1.txt", "s2.txt"}) Doc(name, "slow text");
+  BatchProcess batch({"--types", "txt", docs.string()}, Environment());
+  ASSERT_TRUE(batch.WaitFor("Converting s1.txt")) << batch.SoFar().out;
+  // The driver points at the folder while the pass runs.
+  EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String("C:\\DOCS"));
+  batch.Signal(SIGINT);
+  ASSERT_TRUE(batch.WaitFor("press Ctrl+C again", true)) << batch.SoFar().err;
+  batch.Signal(SIGINT);
+  const BatchResult result = batch.Finish();
+
+  EXPECT_EQ(result.exitStatus, 130);
+  EXPECT_TRUE(result.err.ends_with("Stopped.\n")) << result.err;
+  EXPECT_FALSE(Contains(result.out, "Converted OK!")) << result.out;
+  EXPECT_EQ(Files(docs), (std::vector<std::string>{"s1.txt", "s2.txt"}));
+  EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+  EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String(""));
+  // The spool file of the file being printed went with the run's temporary folder.
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+}  // namespace

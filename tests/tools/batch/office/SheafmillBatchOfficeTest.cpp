@@ -1,0 +1,105 @@
+// sheafmill-batch over LibreOffice: the sample documents of every type converted for real,
+// and an interrupted run that leaves no office behind. Skipped where the tool finds no
+// LibreOffice.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/driver/DriverInstaller.h"
+#include "platform/printing/Printers.h"
+#include "platform/registry/RegistryStore.h"
+#include "tests/support/PdfFixtures.h"
+#include "tests/support/TempDir.h"
+#include "tests/tools/batch/BatchProcess.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::BatchProcess;
+using testsupport::BatchResult;
+
+constexpr char kNoOffice[] = "LibreOffice is not installed";
+
+class SheafmillBatchOfficeTest : public testing::Test {
+ protected:
+  SheafmillBatchOfficeTest() {
+    platform::driver::Install(store, printers);
+    for (const auto& entry : fs::directory_iterator(SHEAFMILL_EXAMPLES)) {
+      if (entry.is_regular_file()) fs::copy_file(entry.path(), examples / entry.path().filename());
+    }
+  }
+
+  std::map<std::string, std::string> Environment() const {
+    return {{"HOME", home.string()},
+            {"XDG_CONFIG_HOME", (home / ".config").string()},
+            {"SHEAFMILL_PROFILE", profile.string()},
+            {"TMPDIR", tmp.string()}};
+  }
+  // Processes whose command line names this test's folder: the offices of its runs.
+  int OfficesLeft() const {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+      std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+      const std::string line{std::istreambuf_iterator<char>(in), {}};
+      if (line.starts_with(SHEAFMILL_BATCH_EXE)) continue;
+      if (line.find(temp.Path().string()) != std::string::npos) ++count;
+    }
+    return count;
+  }
+
+  testsupport::TempDir temp;
+  fs::path home = temp.MakeDir("home");
+  fs::path examples = temp.MakeDir("home/examples");
+  fs::path tmp = temp.MakeDir("tmp");
+  fs::path profile = temp.Path() / "profile";
+  platform::RegistryStore store{profile};
+  platform::Printers printers{store};
+};
+
+TEST_F(SheafmillBatchOfficeTest, EveryExampleTypeBecomesAPdf) {
+  const fs::path out = home / "pdf";
+  const BatchResult result = testsupport::RunBatch(
+      {"--types", "doc,txt,rtf,xls,ppt,htm,cad", examples.string(), out.string()}, Environment());
+  if (result.err.find(kNoOffice) != std::string::npos) GTEST_SKIP() << result.err;
+
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  // Documents of one name share their PDF: the later pass's replaces the earlier one.
+  for (const char* name : {"budget", "memo", "plan", "report", "slides", "summary"}) {
+    const fs::path pdf = out / (std::string(name) + ".pdf");
+    ASSERT_TRUE(fs::exists(pdf)) << name << "\n" << result.out;
+    EXPECT_GE(testsupport::PdfPageCount(pdf), 1) << name;
+  }
+  for (const char* name : {"memo.docx", "report.doc", "budget.xls", "slides.ppt", "report.htm",
+                           "summary.html", "plan.dxf"}) {
+    EXPECT_NE(result.out.find(name + std::string(" Converted OK!")), std::string::npos) << name;
+  }
+  EXPECT_EQ(OfficesLeft(), 0);
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+TEST_F(SheafmillBatchOfficeTest, CtrlCInTheMiddleLeavesNoOfficeBehind) {
+  BatchProcess batch({"--types", "doc,txt,rtf,xls,ppt", examples.string()}, Environment());
+  if (!batch.WaitFor("Converting ")) {
+    const BatchResult result = batch.Finish();
+    if (result.err.find(kNoOffice) != std::string::npos) GTEST_SKIP() << result.err;
+    FAIL() << result.out << result.err;
+  }
+  batch.Signal(SIGINT);
+  const BatchResult result = batch.Finish();
+
+  EXPECT_EQ(result.exitStatus, 130) << result.err;
+  EXPECT_NE(result.out.find("Task Complete."), std::string::npos) << result.out;
+  // Only the first pass ran: no spreadsheet was opened.
+  EXPECT_EQ(result.out.find("budget.xls"), std::string::npos) << result.out;
+  EXPECT_EQ(OfficesLeft(), 0);
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+}  // namespace
