@@ -31,6 +31,7 @@ void StatusPrinter::Show(StatusLine line, const std::string& text) {
   } else if (line == StatusLine::Lower && text.ends_with(kConverted)) {
     EndLine();
     std::fprintf(out_, "%s\n", text.c_str());
+    lower_.clear();
   } else {
     Redraw();
   }

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -29,15 +30,29 @@ struct BatchResult {
   std::string err;
 };
 
+// Where the tool's standard output goes: a pipe, or a terminal of `columns` columns.
+struct OutputTerminal {
+  unsigned short columns = 0;  // 0: a pipe
+};
+
 class BatchProcess {
  public:
   BatchProcess(const std::vector<std::string>& args,
-               const std::map<std::string, std::string>& environment) {
+               const std::map<std::string, std::string>& environment,
+               OutputTerminal terminal = {}) {
     int outPipe[2];
     int errPipe[2];
-    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) {
+    if (::pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
+    if (terminal.columns == 0 && ::pipe2(outPipe, O_CLOEXEC) != 0) {
       throw std::runtime_error("no pipe");
     }
+    winsize size{24, terminal.columns, 0, 0};
+    if (terminal.columns != 0 &&
+        ::openpty(&outPipe[0], &outPipe[1], nullptr, nullptr, &size) != 0) {
+      throw std::runtime_error("no terminal");
+    }
+    ::fcntl(outPipe[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(outPipe[1], F_SETFD, FD_CLOEXEC);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);

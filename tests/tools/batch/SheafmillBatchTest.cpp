@@ -139,6 +139,32 @@ TEST_F(SheafmillBatchTest, ARunConvertsTheDefaultTypesBesideTheSourcesAndPrintsE
   EXPECT_TRUE(fs::is_empty(tmp));
 }
 
+TEST_F(SheafmillBatchTest, OnATerminalTheStatusIsOneLineRewrittenInPlaceAndFinishedFilesStay) {
+  Doc("a.txt", "plain text");
+  const std::vector<std::string> args{"--types", "txt", docs.string()};
+  BatchProcess wide(args, Environment(), {100});
+  const BatchResult result = wide.Finish();
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  // Each line is rewritten from its start with the rest of the old one cleared; the terminal
+  // ends lines with CR LF.
+  EXPECT_EQ(result.out,
+            "\rPreparing for Batch Conversion ...\033[K"
+            "\rPreparing for Batch Conversion ...  Please wait ....\033[K"
+            "\rBatch Conversion Initialization: OK!  Please wait ....\033[K"
+            "\rBatch Conversion Initialization: OK!  Ready to process files.\033[K"
+            "\rBatch Conversion Task: 1/1 files  Ready to process files.\033[K"
+            "\rBatch Conversion Task: 1/1 files  Converting a.txt ....\033[K\r\n"
+            "C:\\DOCS\\a.txt Converted OK!\r\n"
+            "\rTask Complete.\033[K"
+            "\rTask Complete.  Done.\033[K\r\n");
+
+  // A narrow terminal gets the lines cut short, so that they never wrap.
+  BatchProcess narrow(args, Environment(), {24});
+  const std::string out = narrow.Finish().out;
+  EXPECT_NE(out.find("\rBatch Conversion Task: \033[K"), std::string::npos) << out;
+  EXPECT_NE(out.find("\rTask Complete.  Done.\033[K"), std::string::npos) << out;
+}
+
 TEST_F(SheafmillBatchTest, TypesTickExactlyTheirBoxesAndADestinationIsCreatedWhenMissing) {
   Doc("a.txt", "plain text");
   Doc("page.htm", "<html><body>web</body></html>");
