@@ -92,7 +92,7 @@ KeyModifiers ModifiersOf(const wxKeyboardState& state) {
 
 WxListWindow::WxListWindow(wxWindow* parent, wxPoint at, wxSize size)
     : wxWindow(parent, wxID_ANY, at, size,
-               wxBORDER_SUNKEN | wxWANTS_CHARS | wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE) {
+               wxBORDER_SIMPLE | wxWANTS_CHARS | wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 

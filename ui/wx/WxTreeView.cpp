@@ -17,7 +17,7 @@ namespace ui {
 namespace {
 
 constexpr long kStyle =
-    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_EDIT_LABELS | wxBORDER_SUNKEN;
+    wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_EDIT_LABELS | wxBORDER_SIMPLE;
 
 // The owner's data pointer of one node.
 class NodeData : public wxTreeItemData {
