@@ -1,6 +1,7 @@
 #include "tools/batch/BatchRun.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "controls/ProcessPrinters.h"
 #include "platform/AsciiCase.h"

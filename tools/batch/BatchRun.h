@@ -5,7 +5,6 @@
 // Exit in the middle of the run, which stops it after the current file. The status lines
 // are printed as they change and every message box goes to standard error.
 
-#include <memory>
 #include <optional>
 #include <string>
 

@@ -3,6 +3,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <string_view>
+
 namespace batch {
 namespace {
 
