@@ -91,8 +91,8 @@ void BatchRun::SelectFolder(controls::TZELExplorerTree& tree, const std::string&
   tree.SetDirectory(path);
   std::string expected = platform::AsciiUpper(path);
   if (expected.back() != '\\') expected += '\\';
-  // The tree shows no hidden folder and silently keeps its selection when it cannot follow
-  // the path.
+  // The tree keeps its selection, without a word, when it cannot follow the path to a folder
+  // that it does not list (one inside a recycle bin): the run must not go on elsewhere.
   if (tree.Directory() != expected) {
     throw platform::Error("The folder " + path + " cannot be selected in the folder tree");
   }

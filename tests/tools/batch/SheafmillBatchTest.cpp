@@ -263,6 +263,21 @@ TEST_F(SheafmillBatchTest, AFolderOutsideTheMappedDrivesIsRefusedWithTheDriveMap
   EXPECT_EQ(Files(outside), std::vector<std::string>{"a.txt"});
 }
 
+TEST_F(SheafmillBatchTest, AFolderTheTreeDoesNotListIsAnErrorAndNothingIsConverted) {
+  // The tree leaves out what lies inside a recycle bin; on a failed selection it would stay
+  // where it was, at the root of a drive.
+  temp.WriteFile("home/recycled/docs/a.txt", "plain text");
+  Doc("b.txt", "plain text");
+  const BatchResult result = Batch({"C:\\recycled\\docs"});
+
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err,
+            "Error: The folder C:\\recycled\\docs cannot be selected in the folder tree.\n");
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(Files(home / "recycled" / "docs"), std::vector<std::string>{"a.txt"});
+  EXPECT_EQ(Files(docs), std::vector<std::string>{"b.txt"});
+}
+
 TEST_F(SheafmillBatchTest, WithoutThePdfPrinterTheStartUpWarningGoesToStandardErrorAndTheRunFails) {
   platform::driver::Uninstall(store, printers, platform::driver::SettingsOnUninstall::Remove);
   Doc("a.txt", "plain text");
