@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-SHEAFMILL_BUILD_TARGETS="sheafmill sheafmill-batch sheafmill-driver sheafmill-reg rundll32" \
-  scripts/build.sh
+# What runs and what is installed; the tests are scripts/test.sh's business.
+SHEAFMILL_BUILD_TARGETS="sheafmill sheafmill-batch sheafmill-driver sheafmill-reg rundll32 \
+  sheafmill-icons" scripts/build.sh
 build_dir=${SHEAFMILL_BUILD_DIR:-build}
 "$build_dir/tools/driver/sheafmill-driver" install
 
