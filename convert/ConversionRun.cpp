@@ -121,8 +121,10 @@ ConversionRun::FileResult ConversionRun::ConvertFile(HostPass pass, int index,
   const std::optional<int64_t> leftover = files_.GetLastWriteTime(produced);
   try {
     hosts_.PrintOne(pass, state.hostApp, sourcePath, entry);
-  } catch (const platform::Error&) {
-    FailFile(pass, sourcePath, pass == HostPass::PowerPoint ? kServicePackAdvice : "", state);
+  } catch (const platform::Error& error) {
+    // The application's own words say why (damaged, password-protected, not readable here).
+    const std::string advice = pass == HostPass::PowerPoint ? kServicePackAdvice : "";
+    FailFile(pass, sourcePath, advice + "\r\n" + error.Message(), state);
     return FileResult::Failed;
   }
   Pump();

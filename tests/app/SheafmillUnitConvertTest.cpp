@@ -204,7 +204,7 @@ TEST_F(SheafmillUnitConvertTest, AFailedFileIsReportedAndTheWindowStaysUsable) {
   TForm1& f = Create();
   Button(f.Button4).Click();
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "C:\\DESK\\a.doc conversion failed!");
+  EXPECT_EQ(Messages()[0].text, "C:\\DESK\\a.doc conversion failed!\r\nThe document is damaged.");
   EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::None);
   EXPECT_TRUE(f.Button4->Enabled());
   EXPECT_EQ(office.word.Alive(), 0);

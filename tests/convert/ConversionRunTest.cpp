@@ -222,7 +222,7 @@ TEST_F(ConversionRunTest, TheFirstFailingFileEndsTheWholeRun) {
 
   Run();
 
-  EXPECT_EQ(window_.messages, Texts{"C:\\SRC\\2.xls conversion failed!"});
+  EXPECT_EQ(window_.messages, Texts{"C:\\SRC\\2.xls conversion failed!\r\nThe file is damaged."});
   EXPECT_EQ(OutFiles(), Texts{"1.pdf"});
   EXPECT_EQ(office_.powerPoint.Created(), 0);
   // The labels keep their progress; the driver keeps the failed pass's values.
@@ -245,7 +245,7 @@ TEST_F(ConversionRunTest, APowerPointFailureAdvisesOnServicePacks) {
             Texts{"C:\\SRC\\talk.ppt conversion failed!\r\nPlease make sure that you have "
                   "installed the latest service pack for Microsoft Office.\r\nFor example, "
                   "Microsoft Office 2007 requires at least Service Pack 2 to be installed to "
-                  "support the batch conversion."});
+                  "support the batch conversion.\r\nCannot open."});
   EXPECT_EQ(window_.status.end()[-2], "1:Ready.");
   EXPECT_EQ(window_.status.back(), "2:");
   EXPECT_EQ(office_.powerPoint.Alive(), 0);

@@ -193,7 +193,9 @@ TEST_F(SheafmillBatchTest, AFailingFileEndsTheRunWithItsMessageOnStandardErrorAn
   const BatchResult result = Batch({"--types", "txt", docs.string()});
 
   EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err, "C:\\DOCS\\b.txt conversion failed!\n");
+  EXPECT_EQ(result.err,
+            "C:\\DOCS\\b.txt conversion failed!\n"
+            "C:\\DOCS\\b.txt is damaged or not a Word document\n");
   EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\a.txt Converted OK!\nBatch Conversion Task: 2/3"))
       << result.out;
   EXPECT_FALSE(Contains(result.out, "c.txt")) << result.out;
