@@ -179,7 +179,9 @@ void TZELExplorerView::ReadEntries() {
 void TZELExplorerView::AddMatches(const std::string& pattern, std::optional<ui::BusyCursor>& busy) {
   if (pattern.empty()) return;
   platform::FindData found;
-  platform::SearchHandle search = files_.FindFirstFile(pattern, found);
+  // Read-only files are listed like any other, so the search need not find out which are.
+  platform::SearchHandle search =
+      files_.FindFirstFileEx(pattern, found, platform::FindInfoLevel::FindExInfoBasic);
   if (search == platform::INVALID_HANDLE_VALUE) return;
   SearchScope scope(files_, search);
   do {

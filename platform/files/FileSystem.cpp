@@ -218,7 +218,8 @@ std::string FileSystem::GetWindowsDirectory() const {
   return path ? *path : RootOf(drives_.empty() ? 'C' : drives_.begin()->first);
 }
 
-std::unique_ptr<FolderSearch> FileSystem::StartSearch(const std::string& pattern) const {
+std::unique_ptr<FolderSearch> FileSystem::StartSearch(const std::string& pattern,
+                                                      FindInfoLevel level) const {
   const size_t cut = pattern.find_last_of("\\/");
   const bool driveOnly = cut == std::string::npos && pattern.size() >= 2 && pattern[1] == ':';
   const size_t namesAt = cut != std::string::npos ? cut + 1 : driveOnly ? 2 : 0;
@@ -235,7 +236,8 @@ std::unique_ptr<FolderSearch> FileSystem::StartSearch(const std::string& pattern
     Fail(error);
     return nullptr;
   }
-  auto search = std::make_unique<FolderSearch>(*resolved.host, names, !resolved.root);
+  auto search = std::make_unique<FolderSearch>(*resolved.host, names, !resolved.root,
+                                               level == FindInfoLevel::FindExInfoStandard);
   if (search->OpenError() != 0) {
     Fail(ErrorFromErrno(search->OpenError()));
     return nullptr;
@@ -244,7 +246,12 @@ std::unique_ptr<FolderSearch> FileSystem::StartSearch(const std::string& pattern
 }
 
 SearchHandle FileSystem::FindFirstFile(const std::string& pattern, FindData& data) {
-  auto search = StartSearch(pattern);
+  return FindFirstFileEx(pattern, data, FindInfoLevel::FindExInfoStandard);
+}
+
+SearchHandle FileSystem::FindFirstFileEx(const std::string& pattern, FindData& data,
+                                         FindInfoLevel level) {
+  auto search = StartSearch(pattern, level);
   if (!search) return INVALID_HANDLE_VALUE;
   if (!search->Next(data)) {
     Fail(ERROR_FILE_NOT_FOUND);

@@ -20,6 +20,8 @@ namespace platform {
 using DriveMap = std::map<char, std::filesystem::path>;
 
 using SearchHandle = intptr_t;
+
+enum class FindInfoLevel { FindExInfoStandard, FindExInfoBasic };
 inline constexpr SearchHandle INVALID_HANDLE_VALUE = -1;
 
 class FolderSearch;
@@ -60,6 +62,10 @@ class FileSystem {
   // folder: ERROR_PATH_NOT_FOUND; a file named as folder: ERROR_DIRECTORY; the end of the
   // search: ERROR_NO_MORE_FILES.
   SearchHandle FindFirstFile(const std::string& pattern, FindData& data);
+  // FindExInfoBasic: the same search, but the read-only bit may be left out of the
+  // attributes. On this platform it costs a call per file, which a caller that only tells
+  // files from folders and hidden entries need not pay (a folder of many thousand files).
+  SearchHandle FindFirstFileEx(const std::string& pattern, FindData& data, FindInfoLevel level);
   bool FindNextFile(SearchHandle handle, FindData& data);
   bool FindClose(SearchHandle handle);
 
@@ -99,7 +105,7 @@ class FileSystem {
   Resolved Resolve(const std::string& winPath) const;
   Resolved Resolve(const WindowsPath& path) const;
   // The search that FindFirstFile starts, or nothing with LastError set.
-  std::unique_ptr<FolderSearch> StartSearch(const std::string& pattern) const;
+  std::unique_ptr<FolderSearch> StartSearch(const std::string& pattern, FindInfoLevel level) const;
   bool Fail(uint32_t error) const;
 
   DriveMap drives_;

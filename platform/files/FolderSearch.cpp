@@ -37,8 +37,11 @@ uint32_t Attributes(const struct stat& status, bool readOnly, std::string_view n
 }  // namespace
 
 FolderSearch::FolderSearch(const std::filesystem::path& folder, std::string_view pattern,
-                           bool withDots)
-    : pattern_(pattern), dotsLeft_(withDots ? 2 : 0), asRoot_(geteuid() == 0) {
+                           bool withDots, bool withReadOnly)
+    : pattern_(pattern),
+      dotsLeft_(withDots ? 2 : 0),
+      withReadOnly_(withReadOnly),
+      asRoot_(geteuid() == 0) {
   dir_ = opendir(folder.c_str());
   if (dir_ == nullptr) {
     openError_ = errno;
@@ -75,6 +78,7 @@ uint32_t FolderSearch::EntryAttributes(const dirent& entry) const {
   const std::string_view name = entry.d_name;
   const uint32_t hidden = name[0] == '.' ? FILE_ATTRIBUTE_HIDDEN : 0;
   if (entry.d_type == DT_DIR) return FILE_ATTRIBUTE_DIRECTORY | hidden;
+  if (entry.d_type == DT_REG && !withReadOnly_) return FILE_ATTRIBUTE_ARCHIVE | hidden;
   const int folder = dirfd(dir_);
   // One call per plain file: whoever is not root may write exactly what access() allows;
   // root may write everything on a writable volume, so only the permission bits count.

@@ -18,8 +18,10 @@ namespace platform {
 class FolderSearch {
  public:
   // `withDots`: report "." and ".." first (when they match), as Windows does in every folder
-  // but a drive root.
-  FolderSearch(const std::filesystem::path& folder, std::string_view pattern, bool withDots);
+  // but a drive root. `withReadOnly`: find out the read-only bit of each plain file, which
+  // costs a call per file.
+  FolderSearch(const std::filesystem::path& folder, std::string_view pattern, bool withDots,
+               bool withReadOnly = true);
   ~FolderSearch();
   FolderSearch(const FolderSearch&) = delete;
   FolderSearch& operator=(const FolderSearch&) = delete;
@@ -41,6 +43,7 @@ class FolderSearch {
   int openError_ = 0;
   WildcardPattern pattern_;
   int dotsLeft_;
+  bool withReadOnly_;
   bool asRoot_;
   bool readOnlyVolume_ = false;
 };

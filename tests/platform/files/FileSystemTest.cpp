@@ -1,8 +1,10 @@
 #include "platform/files/FileSystem.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <map>
 
 #include <algorithm>
 #include <vector>
@@ -246,6 +248,27 @@ TEST_F(FileSystemTest, DerivesAttributesFromTheHostFile) {
   EXPECT_FALSE(Files().FileExists("C:\\w\\Sub"));
   EXPECT_TRUE(Files().DirectoryExists("C:\\w\\sub\\"));
   EXPECT_FALSE(Files().DirectoryExists("C:\\w\\plain.doc"));
+}
+
+TEST_F(FileSystemTest, ABasicSearchTellsKindsButNotReadOnlyFiles) {
+  const auto locked = temp_.WriteFile("c/w/locked.doc", "");
+  temp_.WriteFile("c/w/.hidden.doc", "");
+  temp_.MakeDir("c/w/Sub.doc");
+  fs::permissions(locked, fs::perms::owner_read);
+
+  std::map<std::string, uint32_t> found;
+  FindData data;
+  const SearchHandle search =
+      Files().FindFirstFileEx("C:\\w\\*.doc", data, FindInfoLevel::FindExInfoBasic);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  do {
+    found[data.Name] = data.Attributes;
+  } while (Files().FindNextFile(search, data));
+  Files().FindClose(search);
+
+  EXPECT_EQ(found["locked.doc"], FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(found[".hidden.doc"], FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(found["Sub.doc"], FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TEST_F(FileSystemTest, ListsDevicesAndDanglingLinksAsSystemFiles) {
