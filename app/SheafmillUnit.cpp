@@ -1,6 +1,7 @@
 #include "app/SheafmillUnit.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/SheafmillIcon.h"
 #include "app/VendorNotice.h"
@@ -241,10 +242,13 @@ void TForm1::ZELExplorerTree2Change(controls::TZELExplorerTree&, ui::TreeNode*) 
   ZELExplorerView2->OpenPath(ZELExplorerTree2->Directory());
 }
 
+std::array<ui::CheckBox*, 7> TForm1::FileTypeBoxes() const {
+  return {CheckBox1.get(), CheckBox2.get(), CheckBox3.get(), CheckBox4.get(),
+          CheckBox5.get(), CheckBox6.get(), CheckBox7.get()};
+}
+
 bool TForm1::BoxChecked(int number) {
-  const ui::CheckBox* boxes[] = {CheckBox1.get(), CheckBox2.get(), CheckBox3.get(), CheckBox4.get(),
-                                 CheckBox5.get(), CheckBox6.get(), CheckBox7.get()};
-  return boxes[number - 1]->Checked();
+  return FileTypeBoxes()[static_cast<size_t>(number - 1)]->Checked();
 }
 
 std::string TForm1::SourceDirectory() {
@@ -290,18 +294,10 @@ void TForm1::ShowMessage(const std::string& text) {
 // While a run is in progress nothing may start another or change the folders and the list
 // that it walks; Exit stays available and stops the run.
 void TForm1::EnableRunControls(bool enabled) {
-  const std::initializer_list<ui::Control*> controls = {Button4.get(),
-                                                        Button2.get(),
-                                                        CheckBox1.get(),
-                                                        CheckBox2.get(),
-                                                        CheckBox3.get(),
-                                                        CheckBox4.get(),
-                                                        CheckBox5.get(),
-                                                        CheckBox6.get(),
-                                                        CheckBox7.get(),
-                                                        &ZELExplorerTree1->Base(),
-                                                        &ZELExplorerTree2->Base()};
-  for (ui::Control* control : controls) control->SetEnabled(enabled);
+  const std::initializer_list<ui::Control*> others = {
+      Button4.get(), Button2.get(), &ZELExplorerTree1->Base(), &ZELExplorerTree2->Base()};
+  for (ui::Control* control : others) control->SetEnabled(enabled);
+  for (ui::CheckBox* box : FileTypeBoxes()) box->SetEnabled(enabled);
 }
 
 void TForm1::OpenVendorPage() {

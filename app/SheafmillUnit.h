@@ -5,6 +5,7 @@
 // share. Start-up checks run in FormCreate; closing switches the driver's automatic output
 // off.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -127,6 +128,8 @@ class TForm1 : private ConversionWindow {
   void ShowMessage(const std::string& text) override;
   void EnableRunControls(bool enabled) override;
   void CloseIfAsked();
+  // CheckBox1 ... CheckBox7, in their numbers' order.
+  std::array<ui::CheckBox*, 7> FileTypeBoxes() const;
 
   ui::Kit& kit_;
   platform::Platform& platform_;

@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "convert/DriverNames.h"
 #include "platform/Platform.h"
 #include "platform/WinTypes.h"
 #include "platform/automation/OleError.h"
@@ -22,8 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::TempDir;
 using Texts = std::vector<std::string>;
-
-constexpr char kDriverKey[] = "\\Software\\Quillby\\Varnel";
 
 // The main window as the run sees it: boxes, two folders, a source list that lists the source
 // folder under the mask as the file list does, and a record of what the run showed.

@@ -2,14 +2,13 @@
 
 #include <memory>
 
+#include "convert/DriverNames.h"
 #include "platform/automation/AutomationRuntime.h"
 #include "tests/support/PdfFixtures.h"
 
 namespace testsupport {
 
 namespace {
-
-constexpr char kPrinter[] = "VELTRA Ashgrove PDF Creator";
 
 std::string FileNameOf(const std::string& path) {
   const size_t separator = path.find_last_of("\\:");
@@ -51,7 +50,7 @@ void ScriptedOffice::Print(const std::string& path) {
   if (lost_.count(name) != 0) return;
   const auto job = spoolFolder_ / ("job" + std::to_string(++jobs_) + ".pdf");
   WriteOnePagePdf(job, name);
-  spooler_.Submit({kPrinter, name, job});
+  spooler_.Submit({kDriverPrinterName, name, job});
 }
 
 }  // namespace testsupport
