@@ -1,15 +1,21 @@
-// sheafmill: the window on the user's display and profile. It reads no command line.
+// sheafmill: the window on the user's display and profile. It reads no command line but
+// --version, which needs no display.
 
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <string_view>
 
 #include "app/ProgramWorld.h"
 #include "app/RunSheafmill.h"
 #include "platform/Platform.h"
 #include "ui/wx/StartWxKit.h"
 
-int main(int /*argc*/, char** argv) {
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::puts("sheafmill " SHEAFMILL_VERSION);
+    return 0;
+  }
   std::unique_ptr<ui::Kit> kit = ui::StartWxKit(argv[0]);
   if (!kit) {
     std::fprintf(stderr, "sheafmill: cannot open the display; is DISPLAY set?\n");

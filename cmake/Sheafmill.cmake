@@ -57,3 +57,16 @@ function(sm_tests name)
   endif()
   gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" ${lock} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# sm_install_beside_programs(TARGET): installs an executable that finds the project's own
+# programs in "programs" beside itself into the private folder that holds them
+# (SHEAFMILL_INSTALL_FOLDER), with a link of its name in the folder of executables.
+function(sm_install_beside_programs target)
+  set(folder ${SHEAFMILL_INSTALL_FOLDER})
+  install(TARGETS ${target} RUNTIME DESTINATION ${folder})
+  file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${folder}/${target})
+  set(link ${PROJECT_BINARY_DIR}/bin-links/${target})
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin-links)
+  file(CREATE_LINK ${link_target} ${link} SYMBOLIC)
+  install(FILES ${link} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()

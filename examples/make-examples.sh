@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Remakes the sample documents in this folder from the sources in sources/, with
-# LibreOffice (soffice) on a private profile: one document or more of every type Sheafmill
-# converts. Also remakes the password-protected document the office-host tests use.
+# LibreOffice (soffice) on a private profile: one document of every type Sheafmill converts,
+# each of its own name, so that every document gets a PDF of its own; and in same-name/ two
+# documents that share their PDF name. Also remakes the password-protected document the
+# office-host tests use.
 # Usage: examples/make-examples.sh
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -94,13 +96,16 @@ office --terminate_after_init
 
 convert report.html report.doc "MS Word 97" "HTML (StarWriter)"
 convert memo.html memo.docx "MS Word 2007 XML" "HTML (StarWriter)"
-convert memo.html memo.txt "Text (encoded):UTF8" "HTML (StarWriter)"
-convert summary.html summary.rtf "Rich Text Format" "HTML (StarWriter)"
+convert notes.html notes.txt "Text (encoded):UTF8" "HTML (StarWriter)"
+convert letter.html letter.rtf "Rich Text Format" "HTML (StarWriter)"
 # Web pages as people write them. (LibreOffice 7.4 aborts when it loads its own HTML export
 # of a document without dates: "created" and "changed" hold a bare "00:00:00".)
-cp sources/report.html report.htm && echo "made report.htm"
+cp sources/agenda.html agenda.htm && echo "made agenda.htm"
 cp sources/summary.html summary.html && echo "made summary.html"
 convert budget.html budget.xls "MS Excel 97" "HTML (StarCalc)"
 convert slides.fodp slides.ppt "MS PowerPoint 97"
 make_dxf plan.dxf
+mkdir -p same-name
+convert memo.html same-name/memo.docx "MS Word 2007 XML" "HTML (StarWriter)"
+convert memo.html same-name/memo.txt "Text (encoded):UTF8" "HTML (StarWriter)"
 make_protected summary.html "$test_data/protected.doc"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Sheafmill need.
+# Installs the Debian packages that building, running, packaging and testing Sheafmill need.
 # Idempotent and non-interactive: packages already present are not touched.
 set -euo pipefail
 
@@ -12,6 +12,8 @@ packages=(
   poppler-utils
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui
   libreoffice-draw-nogui libreoffice-dev
+  libpng-dev
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

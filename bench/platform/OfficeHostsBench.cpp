@@ -50,7 +50,7 @@ class Workspace {
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
     root_ = pattern;
     fs::create_directories(Documents());
-    const char* samples[] = {"report.doc", "memo.txt", "summary.rtf"};
+    const char* samples[] = {"report.doc", "notes.txt", "letter.rtf"};
     for (int i = 0; i < kDocuments; ++i) {
       fs::path sample = kExamples / samples[i % 3];
       char name[32];

@@ -62,6 +62,10 @@ int Run(const batch::BatchOptions& options) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return UsageFailure("");
+  if (args == std::vector<std::string>{"--version"}) {
+    std::puts("sheafmill-batch " SHEAFMILL_VERSION);
+    return 0;
+  }
   try {
     const batch::BatchOptions options = batch::ParseBatchOptions(args);
     if (options.help) {

@@ -102,10 +102,10 @@ class LibreOfficeHostsTest : public testing::Test, public hoststest::HostsWorld 
 
 TEST_F(LibreOfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileName) {
   std::vector<std::pair<HostPass, std::vector<std::string>>> passes = {
-      {HostPass::Word, {"report.doc", "memo.docx", "memo.txt", "summary.rtf"}},
+      {HostPass::Word, {"report.doc", "memo.docx", "notes.txt", "letter.rtf"}},
       {HostPass::Excel, {"budget.xls"}},
       {HostPass::PowerPoint, {"slides.ppt"}},
-      {HostPass::WebPages, {"report.htm", "summary.html"}},
+      {HostPass::WebPages, {"agenda.htm", "summary.html"}},
       {HostPass::AutoCAD, {"plan.dxf"}},
   };
   std::vector<std::string> printed;
@@ -134,9 +134,9 @@ TEST_F(LibreOfficeHostsTest, ThroughThePdfDriverEachDocumentLandsUnderTheNameThe
   store.SetValue(kDriverKey, "AutomaticPath", platform::RegValue::String("C:\\OUT"));
   store.SetValue(kDriverKey, "Title", platform::RegValue::String("Quarterly figures"));
   fs::path out = temp.MakeDir("c/OUT");
-  PrintAll(HostPass::Word, {"report.doc", "summary.rtf"});
+  PrintAll(HostPass::Word, {"report.doc", "letter.rtf"});
   PrintAll(HostPass::Excel, {"budget.xls"});
-  for (const char* name : {"report000.pdf", "summary000.pdf", "budget000.pdf"}) {
+  for (const char* name : {"report000.pdf", "letter000.pdf", "budget000.pdf"}) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(fs::exists(out / name));
     EXPECT_GE(testsupport::PdfPageCount(out / name), 1);

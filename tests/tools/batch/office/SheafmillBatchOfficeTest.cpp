@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -70,16 +71,18 @@ TEST_F(SheafmillBatchOfficeTest, EveryExampleTypeBecomesAPdf) {
 
   EXPECT_EQ(result.exitStatus, 0) << result.err;
   EXPECT_EQ(result.err, "");
-  // Documents of one name share their PDF: the later pass's replaces the earlier one.
-  for (const char* name : {"budget", "memo", "plan", "report", "slides", "summary"}) {
-    const fs::path pdf = out / (std::string(name) + ".pdf");
+  // Every sample has a name of its own, so every one has a PDF of its own.
+  const std::vector<std::string> documents = {"agenda.htm", "budget.xls", "letter.rtf",
+                                              "memo.docx",  "notes.txt",  "plan.dxf",
+                                              "report.doc", "slides.ppt", "summary.html"};
+  for (const std::string& name : documents) {
+    const fs::path pdf = out / fs::path(name).replace_extension(".pdf");
     ASSERT_TRUE(fs::exists(pdf)) << name << "\n" << result.out;
     EXPECT_GE(testsupport::PdfPageCount(pdf), 1) << name;
+    EXPECT_NE(result.out.find(name + " Converted OK!"), std::string::npos) << name;
   }
-  for (const char* name : {"memo.docx", "report.doc", "budget.xls", "slides.ppt", "report.htm",
-                           "summary.html", "plan.dxf"}) {
-    EXPECT_NE(result.out.find(name + std::string(" Converted OK!")), std::string::npos) << name;
-  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()),
+            static_cast<std::ptrdiff_t>(documents.size()));
   EXPECT_EQ(OfficesLeft(), 0);
   EXPECT_TRUE(fs::is_empty(tmp));
 }
