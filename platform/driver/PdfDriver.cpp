@@ -31,6 +31,13 @@ std::string AsFolderName(std::string path) {
   return path + "\\";
 }
 
+// Only a file that reads back whole is given a name: a short one must not replace anything.
+void WriteComplete(JobDocument& document, OutputFile& output, const std::string& targetName) {
+  document.Write(output.Stream(), targetName);
+  output.Close(targetName);
+  document.CheckWritten(output.Temporary(), targetName);
+}
+
 }  // namespace
 
 PdfDriver::PdfDriver(RegistryStore& store, FileSystem& files, System& system)
@@ -97,7 +104,7 @@ void PdfDriver::SaveAutomatic(JobDocument& document, const std::string& automati
   bool wow64 = system_.IsWow64Process().value_or(false);
   std::string target = folder.name + AutomaticOutputName(documentName, wow64);
   OutputFile output(folder.host, folder.name);
-  document.Write(output.Stream(), target);
+  WriteComplete(document, output, target);
   // Resolving the full name finds an earlier output whatever its letter case, so that it is
   // replaced rather than joined by a second file that Windows would call the same.
   output.Replace(HostPathOf(target), target);
@@ -106,7 +113,7 @@ void PdfDriver::SaveAutomatic(JobDocument& document, const std::string& automati
 void PdfDriver::SaveToDocuments(JobDocument& document, const std::string& documentName) {
   Folder folder = DocumentsFolder();
   OutputFile output(folder.host, folder.name);
-  document.Write(output.Stream(), folder.name + DocumentsFolderName(documentName, 0));
+  WriteComplete(document, output, folder.name + DocumentsFolderName(documentName, 0));
   // The full name resolves to a file of any letter case, and that one counts as taken.
   for (int number = 0; number <= MaxDocumentsNumber; ++number) {
     std::string target = folder.name + DocumentsFolderName(documentName, number);

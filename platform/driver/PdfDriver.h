@@ -9,8 +9,9 @@
 // automatic output off it saves into the user's documents folder under the document's
 // name + ".pdf", numbered "name (1).pdf", "name (2).pdf", ... so that nothing is replaced.
 //
-// Each file appears complete before Print returns, or not at all: a job that is not a PDF
-// or a folder that cannot be written raises platform::Error and leaves nothing behind.
+// Each file appears complete before Print returns, or not at all: a job that is not a PDF,
+// a folder that cannot be written, or a file that does not read back whole (a full disk)
+// raises platform::Error and leaves nothing behind, an earlier file of the name untouched.
 
 #include <filesystem>
 #include <string>
