@@ -143,6 +143,15 @@ TEST_F(PdfDriverTest, ReplacesAnInterimFileWhateverItsLetterCase) {
   EXPECT_NE(PdfPageText(Out("REPORT000.PDF")).find("new job"), std::string::npos);
 }
 
+TEST_F(PdfDriverTest, AutomaticOutputOneNeverReplacesAFileOfTheOutputName) {
+  SetAutomatic(1, "C:\\OUT");
+  temp.WriteFile("c/OUT/Memo000.pdf", "the user's own");
+  ExpectPrintError("memo.doc",
+                   "'C:\\OUT\\memo000.pdf' exists already, and existing files are kept");
+  EXPECT_EQ(Names("c/OUT"), std::set<std::string>{"Memo000.pdf"});
+  EXPECT_EQ(testsupport::ReadFile(Out("Memo000.pdf")), "the user's own");
+}
+
 TEST_F(PdfDriverTest, TakesTheDocumentInformationFromTheSettings) {
   SetAutomatic(3, "C:\\OUT");
   store.SetValue(SettingsKey, "Title", RegValue::String("Jahresübersicht – 東京 Büro"));
