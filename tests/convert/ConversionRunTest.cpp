@@ -372,4 +372,14 @@ TEST_F(ConversionRunTest, ANameOfTheLongestLengthConvertsThoughItsInterimNameIsT
   EXPECT_EQ(OutFiles(), (Texts{accented + ".pdf", plain + ".pdf"}));
 }
 
+TEST_F(ConversionRunTest, NamesThatWindowsRefusesConvertUnderTheirOwnNames) {
+  temp_.WriteFile("home/in:box/what?.doc", "document");
+  temp_.WriteFile("home/in:box/tab\there.txt", "document");
+  window_.source = "C:\\in\uF03Abox\\";
+  Run();
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  EXPECT_EQ(OutFiles(), (Texts{"tab\there.pdf", "what?.pdf"}));
+  EXPECT_NE(testsupport::PdfPageText(Out("what?.pdf")).find("what"), std::string::npos);
+}
+
 }  // namespace
