@@ -15,6 +15,8 @@ constexpr char kServicePackAdvice[] =
     "support the batch conversion.";
 constexpr char kNoOutput[] = "\r\nThe PDF printer wrote no PDF file for it.";
 constexpr char kNotRenamed[] = "\r\nIts PDF file could not be given its final name.";
+constexpr char kInterimTaken[] =
+    " already exists, and existing files are kept: the PDF printer would write over it.";
 
 // Enables the controls again however the run ends.
 class RunControlsGuard {
@@ -119,6 +121,11 @@ ConversionRun::FileResult ConversionRun::ConvertFile(HostPass pass, int index,
   // An output that was there before the print is a leftover, not this file's PDF.
   const std::string produced = OutputNaming::ProducedName(sourcePath, destination, state.isWow64);
   const std::optional<int64_t> leftover = files_.GetLastWriteTime(produced);
+  // The driver writes over its interim name: a file of the user's there must stay untouched.
+  if (leftover && state.overwriteMode == kKeepExisting) {
+    FailFile(pass, sourcePath, "\r\n" + produced + kInterimTaken, state);
+    return FileResult::Failed;
+  }
   try {
     hosts_.PrintOne(pass, state.hostApp, sourcePath, entry);
   } catch (const platform::Error& error) {

@@ -17,12 +17,13 @@ void RegisterHost(AutomationRuntime& runtime, const char* progId, const char* cl
                   HostFamily family, HostServices services, OfficeFactory makeOffice) {
   runtime.RegisterClass(
       progId, CLSID{clsid}, CLSCTX_LOCAL_SERVER,
-      [family, services, makeOffice](std::shared_ptr<IUnknown>& object) -> HRESULT {
+      [&runtime, family, services, makeOffice](std::shared_ptr<IUnknown>& object) -> HRESULT {
         try {
           auto instance = std::make_shared<HostInstance>(family, services, makeOffice());
           object = std::make_shared<Application>(std::move(instance));
           return S_OK;
-        } catch (const Error&) {
+        } catch (const Error& error) {
+          runtime.SetErrorInfo(error.Message());
           return CO_E_SERVER_EXEC_FAILURE;
         }
       });

@@ -330,4 +330,56 @@ TEST_F(ConversionRunTest, OnSixtyFourBitWindowsTheInterimNameIsRenamed) {
   EXPECT_EQ(OutFiles(), (Texts{"report.pdf", "report__000.pdf"}));
 }
 
+TEST_F(ConversionRunTest, AFileUnderTheInterimNameStaysWhileExistingFilesAreKept) {
+  overwriteMode_ = 1;
+  Source("memo.doc");
+  for (bool wow64 : {false, true}) {
+    platform_.Sys().SetWow64(wow64);
+    isWow64_ = wow64;
+    const std::string interim = wow64 ? "output.pdf.pdf" : "memo000.pdf";
+    temp_.WriteFile("home/OUT/" + interim, "the user's own");
+    window_.messages.clear();
+    Run();
+    ASSERT_EQ(window_.messages.size(), 1u) << interim;
+    EXPECT_EQ(window_.messages[0], "C:\\SRC\\memo.doc conversion failed!\r\nC:\\OUT\\" + interim +
+                                       " already exists, and existing files are kept: the PDF "
+                                       "printer would write over it.");
+    EXPECT_EQ(OutFiles(), Texts{interim});
+    EXPECT_EQ(testsupport::ReadFile(Out(interim)), "the user's own");
+    fs::remove(Out(interim));
+  }
+}
+
+TEST_F(ConversionRunTest, OnSixtyFourBitWindowsASourceNamedLikeTheInterimFileKeepsItsPdf) {
+  platform_.Sys().SetWow64(true);
+  isWow64_ = true;
+  Source("output.pdf.doc");
+  Run();
+  EXPECT_TRUE(window_.messages.empty());
+  EXPECT_EQ(OutFiles(), Texts{"output.pdf.pdf"});
+  EXPECT_NE(testsupport::PdfPageText(Out("output.pdf.pdf")).find("output.pdf.doc"),
+            std::string::npos);
+}
+
+TEST_F(ConversionRunTest, ANameOfTheLongestLengthConvertsThoughItsInterimNameIsTooLong) {
+  // 255 bytes each; the second has a two-byte character where the interim name is cut.
+  const std::string plain(251, 'n');
+  const std::string accented = std::string(247, 'e') + "\xc3\xa9" + "ee";
+  Source(plain + ".doc");
+  Source(accented + ".doc");
+  Run();
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  EXPECT_EQ(OutFiles(), (Texts{accented + ".pdf", plain + ".pdf"}));
+}
+
+TEST_F(ConversionRunTest, NamesThatWindowsRefusesConvertUnderTheirOwnNames) {
+  temp_.WriteFile("home/in:box/what?.doc", "document");
+  temp_.WriteFile("home/in:box/tab\there.txt", "document");
+  window_.source = "C:\\in\uF03Abox\\";
+  Run();
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  EXPECT_EQ(OutFiles(), (Texts{"tab\there.pdf", "what?.pdf"}));
+  EXPECT_NE(testsupport::PdfPageText(Out("what?.pdf")).find("what"), std::string::npos);
+}
+
 }  // namespace
