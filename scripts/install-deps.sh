@@ -13,6 +13,8 @@ packages=(
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui
   libreoffice-draw-nogui libreoffice-dev
 )
+# node and npm run the CAD host's DWG reader; Debian's (18) will do where none is installed.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -22,7 +24,7 @@ for package in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+  exec "$(dirname "$0")/install-dwg-reader.sh"
 fi
 
 echo "Installing: ${missing[*]}"
@@ -33,3 +35,4 @@ fi
 "${sudo_cmd[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
   "${missing[@]}"
+"$(dirname "$0")/install-dwg-reader.sh"
