@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -56,8 +57,11 @@ std::string LastLine(std::string text) {
   return start == std::string::npos ? text : text.substr(start + 1);
 }
 
+// "120 s", "0.5 s".
 std::string Seconds(std::chrono::milliseconds limit) {
-  return std::to_string((limit.count() + 999) / 1000);
+  char text[32];
+  std::snprintf(text, sizeof text, "%g s", static_cast<double>(limit.count()) / 1000);
+  return text;
 }
 
 }  // namespace
@@ -89,7 +93,7 @@ std::set<std::string> DwgReader::ToDxf(const fs::path& dwg, const fs::path& dxf)
   if (!status) {
     reader.Kill();
     throw Error("The DWG reader took longer than " + Seconds(limit_) +
-                " s (SHEAFMILL_OFFICE_TIMEOUT) and was stopped.");
+                " (SHEAFMILL_OFFICE_TIMEOUT) and was stopped.");
   }
   std::string answer = ReadAll(report);
   if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {

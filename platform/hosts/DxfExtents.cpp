@@ -14,8 +14,11 @@ constexpr int kMaxNesting = 16;
 // A character of TEXT is taken as this share of the text height wide.
 constexpr double kCharacterWidth = 0.6;
 
-bool IsEndless(std::string_view type) {
-  return type == "XLINE" || type == "RAY";
+// Construction lines have no end; LibreOffice draws model space only, so neither paper-space
+// entities (group 67 is 1) nor the viewports onto model space count.
+bool IsLeftOut(const DxfRecord& entity) {
+  std::string_view type = entity.Type();
+  return type == "XLINE" || type == "RAY" || type == "VIEWPORT" || entity.Number(67) != 0;
 }
 
 std::optional<DxfBox> OfCircle(const DxfRecord& circle) {
@@ -107,8 +110,8 @@ std::optional<DxfBox> DxfExtents::OfRange(size_t first, size_t last, int depth) 
 }
 
 std::optional<DxfBox> DxfExtents::OfEntity(const DxfRecord& entity, int depth) const {
+  if (IsLeftOut(entity)) return std::nullopt;
   std::string_view type = entity.Type();
-  if (IsEndless(type)) return std::nullopt;
   if (type == "CIRCLE" || type == "ARC") return OfCircle(entity);
   if (type == "ELLIPSE") return OfEllipse(entity);
   if (type == "TEXT" || type == "ATTRIB" || type == "ATTDEF") return OfText(entity);

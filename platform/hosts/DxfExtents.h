@@ -22,8 +22,8 @@ class DxfExtents {
   // `records` is the whole file; the blocks' boxes are taken from its BLOCKS section.
   explicit DxfExtents(const std::vector<DxfRecord>& records);
 
-  // The box of the entities in records[first, last); nothing when none has a position.
-  // Construction lines (XLINE, RAY) have no end and are left out.
+  // The box of the model-space entities in records[first, last); nothing when none has a
+  // position. Construction lines (XLINE, RAY) have no end and are left out.
   std::optional<DxfBox> Of(size_t first, size_t last) const;
 
  private:

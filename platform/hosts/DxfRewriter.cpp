@@ -168,7 +168,10 @@ size_t VisibleEntities(const std::vector<DxfRecord>& records) {
   size_t count = 0;
   for (size_t i = sections.entities->first; i < sections.entities->last; ++i) {
     std::string_view type = records[i].Type();
-    if (type == "SEQEND" || type == "VERTEX" || type == "ATTRIB" || type == "VIEWPORT") continue;
+    if (type == "SEQEND" || type == "VERTEX" || type == "ATTRIB" || type == "VIEWPORT" ||
+        records[i].Number(67) != 0) {
+      continue;
+    }
     if (!hidden.contains(AsciiUpper(records[i].Text(8).value_or("0")))) ++count;
   }
   return count;

@@ -16,8 +16,8 @@ namespace platform::hosts {
 
 struct DxfRewrite {
   std::string text;
-  // The entities in model and paper space on layers that are on and thawed: when there are
-  // any, a plot without ink has lost the drawing.
+  // The model-space entities on layers that are on and thawed: when there are any, a plot
+  // without ink has lost the drawing.
   size_t visibleEntities = 0;
 };
 

@@ -118,11 +118,14 @@ TEST(DxfRewriterTest, MtextInEntitiesAndBlocksBecomesText) {
 }
 
 TEST(DxfRewriterTest, TheHeaderBoxIsTheOneTheEntitiesCover) {
-  // A line, a circle, and a block placed twice as large and turned a quarter.
+  // A line, a circle, and a block placed twice as large and turned a quarter count.
   Groups entities = {{0, "LINE"},  {10, "0"}, {20, "0"}, {11, "10"},    {21, "5"},    {0, "CIRCLE"},
                      {10, "20"},   {20, "0"}, {40, "2"}, {0, "INSERT"}, {2, "box"},   {10, "0"},
                      {20, "-10"},  {41, "2"}, {42, "2"}, {50, "90"},    {0, "XLINE"}, {10, "1000"},
                      {20, "1000"}, {11, "1"}, {21, "0"}};
+  // Paper space is not drawn.
+  entities.insert(entities.end(),
+                  {{0, "LINE"}, {67, "1"}, {10, "500"}, {20, "500"}, {11, "600"}, {21, "600"}});
   Groups blocks = {{0, "BLOCK"}, {2, "BOX"}, {10, "0"}, {20, "0"}, {0, "LINE"},
                    {10, "0"},    {20, "0"},  {11, "3"}, {21, "1"}, {0, "ENDBLK"}};
   std::string out = DxfRewriter().Rewrite(Drawing({}, entities, blocks)).text;
@@ -130,10 +133,10 @@ TEST(DxfRewriterTest, TheHeaderBoxIsTheOneTheEntitiesCover) {
   EXPECT_NEAR(HeaderValue(out, "$EXTMIN", 20), -10, 1e-9);
   EXPECT_NEAR(HeaderValue(out, "$EXTMAX", 10), 22, 1e-9);
   EXPECT_NEAR(HeaderValue(out, "$EXTMAX", 20), 5, 1e-9);
-  EXPECT_EQ(HeaderValue(out, "$EXTMAX", 30), 0);
+  EXPECT_EQ(HeaderValue(out, "$EXTMAX", 30), 0) << "nor does the paper-space line count";
   // The construction line lies outside the box: it is left out, not drawn to infinity.
   EXPECT_TRUE(OfType(out, "XLINE").empty());
-  EXPECT_EQ(OfType(out, "LINE").size(), 2u);
+  EXPECT_EQ(OfType(out, "LINE").size(), 3u);
   // A header without the variables gets them; a file without a header gets one.
   std::string bare = Dxf({{0, "SECTION"},
                           {2, "ENTITIES"},
