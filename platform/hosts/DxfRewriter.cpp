@@ -91,9 +91,11 @@ std::optional<DxfRecord> Clipped(const DxfRecord& endless, const DxfBox& box) {
   return line;
 }
 
-// A box that a line can cross: one of no size grows to a unit square.
-DxfBox Crossable(DxfBox box) {
-  double margin = std::max({box.maxX - box.minX, box.maxY - box.minY, 1.0}) * 0.01;
+// The box with a hundredth of its size around it: LibreOffice clips what lies on the edge of
+// the header's box, and a box of no size must still be one that a line can cross.
+DxfBox WithMargin(DxfBox box) {
+  double size = std::max(box.maxX - box.minX, box.maxY - box.minY);
+  double margin = size > 0 ? size * 0.01 : 0.5;
   return {box.minX - margin, box.minY - margin, box.maxX + margin, box.maxY + margin};
 }
 
@@ -111,7 +113,7 @@ std::vector<DxfRecord> WithEndlessClipped(const std::vector<DxfRecord>& records,
     DxfBox box = extents ? *extents
                          : DxfBox{records[i].Number(10), records[i].Number(20),
                                   records[i].Number(10), records[i].Number(20)};
-    if (auto line = Clipped(records[i], Crossable(box))) result.push_back(*line);
+    if (auto line = Clipped(records[i], WithMargin(box))) result.push_back(*line);
   }
   return result;
 }
@@ -204,7 +206,7 @@ DxfRewrite DxfRewriter::Rewrite(std::string_view dxf) const {
     extents = DxfExtents(records).Of(sections.entities->first, sections.entities->last);
   }
   records = WithEndlessClipped(records, extents);
-  if (extents) SetExtents(records, *extents);
+  if (extents) SetExtents(records, WithMargin(*extents));
   return {DxfRecord::Write(records), VisibleEntities(records)};
 }
 

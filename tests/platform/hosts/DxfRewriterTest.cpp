@@ -129,10 +129,11 @@ TEST(DxfRewriterTest, TheHeaderBoxIsTheOneTheEntitiesCover) {
   Groups blocks = {{0, "BLOCK"}, {2, "BOX"}, {10, "0"}, {20, "0"}, {0, "LINE"},
                    {10, "0"},    {20, "0"},  {11, "3"}, {21, "1"}, {0, "ENDBLK"}};
   std::string out = DxfRewriter().Rewrite(Drawing({}, entities, blocks)).text;
-  EXPECT_NEAR(HeaderValue(out, "$EXTMIN", 10), -2, 1e-9) << "the block, turned, reaches x = -2";
-  EXPECT_NEAR(HeaderValue(out, "$EXTMIN", 20), -10, 1e-9);
-  EXPECT_NEAR(HeaderValue(out, "$EXTMAX", 10), 22, 1e-9);
-  EXPECT_NEAR(HeaderValue(out, "$EXTMAX", 20), 5, 1e-9);
+  // With a hundredth of the size (24) around it, so that LibreOffice does not clip the edges.
+  EXPECT_NEAR(HeaderValue(out, "$EXTMIN", 10), -2.24, 1e-9) << "the block, turned, reaches -2";
+  EXPECT_NEAR(HeaderValue(out, "$EXTMIN", 20), -10.24, 1e-9);
+  EXPECT_NEAR(HeaderValue(out, "$EXTMAX", 10), 22.24, 1e-9);
+  EXPECT_NEAR(HeaderValue(out, "$EXTMAX", 20), 5.24, 1e-9);
   EXPECT_EQ(HeaderValue(out, "$EXTMAX", 30), 0) << "nor does the paper-space line count";
   // The construction line lies outside the box: it is left out, not drawn to infinity.
   EXPECT_TRUE(OfType(out, "XLINE").empty());
@@ -146,8 +147,8 @@ TEST(DxfRewriterTest, TheHeaderBoxIsTheOneTheEntitiesCover) {
                           {0, "ENDSEC"},
                           {0, "EOF"}});
   std::string headed = DxfRewriter().Rewrite(bare).text;
-  EXPECT_EQ(HeaderValue(headed, "$EXTMIN", 10), 4);
-  EXPECT_EQ(HeaderValue(headed, "$EXTMAX", 20), 5);
+  EXPECT_EQ(HeaderValue(headed, "$EXTMIN", 10), 3.5) << "a point grows to a unit square";
+  EXPECT_EQ(HeaderValue(headed, "$EXTMAX", 20), 5.5);
 }
 
 TEST(DxfRewriterTest, EndlessLinesAreCutAtTheDrawingsBox) {

@@ -91,14 +91,20 @@ struct GreyPage {
   std::string pixels;
   // Whether a pixel inside the part of the page given in fractions of its size is not white.
   bool InkIn(double left, double top, double right, double bottom) const {
+    return InkedRows(left, top, right, bottom) > 0;
+  }
+  // How many pixel rows of that part have ink.
+  int InkedRows(double left, double top, double right, double bottom) const {
+    int rows = 0;
     for (int y = static_cast<int>(top * height); y < static_cast<int>(bottom * height); ++y) {
       for (int x = static_cast<int>(left * width); x < static_cast<int>(right * width); ++x) {
         if (static_cast<unsigned char>(pixels[static_cast<size_t>(y * width + x)]) < 200) {
-          return true;
+          ++rows;
+          break;
         }
       }
     }
-    return false;
+    return rows;
   }
 };
 
@@ -293,6 +299,9 @@ TEST_F(LibreOfficeHostsTest, ADrawingShowsItsTextLinesBlocksAndEndlessLinesWhere
   EXPECT_TRUE(page.InkIn(0.45, 0.0, 0.55, 0.3) && page.InkIn(0.45, 0.7, 0.55, 1.0))
       << "the construction line, across the drawing";
   EXPECT_FALSE(page.InkIn(0.0, 0.0, 1.0, 0.1)) << "the drawing keeps a margin: fitted, not cut";
+  // The square's right side is the drawing's right edge, which the office's import clips
+  // unless the header's box leaves room around it.
+  EXPECT_GE(page.InkedRows(0.95, 0.0, 1.0, 0.5), 10) << "the right side of the square";
 }
 
 TEST_F(LibreOfficeHostsTest, ADrawingWhoseEntitiesComeOutAsABlankPageFails) {
