@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/hosts/AcadApplication.h"
+#include "platform/hosts/CadOffice.h"
 #include "platform/hosts/ExcelApplication.h"
 #include "platform/hosts/PowerPointApplication.h"
 #include "platform/hosts/WordApplication.h"
@@ -31,7 +32,8 @@ void RegisterHost(AutomationRuntime& runtime, const char* progId, const char* cl
 
 }  // namespace
 
-void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice) {
+void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice,
+                   OfficeFactory makeCadOffice) {
   RegisterHost<WordApplication>(runtime, "Word.Application",
                                 "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A101}", HostFamily::Word,
                                 services, makeOffice);
@@ -43,7 +45,7 @@ void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFact
                                       HostFamily::PowerPoint, services, makeOffice);
   RegisterHost<AcadApplication>(runtime, "AutoCAD.Application",
                                 "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A104}", HostFamily::AutoCAD,
-                                services, makeOffice);
+                                services, makeCadOffice ? makeCadOffice : makeOffice);
 }
 
 bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers& printers,
@@ -51,9 +53,15 @@ bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers&
 #ifdef SHEAFMILL_HAVE_LIBREOFFICE
   std::optional<OfficeInstallation> office = OfficeInstallation::Find(options.programFolder);
   if (!office) return false;
-  RegisterHosts(runtime, {spooler, printers, files}, [office = *office, options] {
+  auto makeOffice = [office = *office, options]() -> std::unique_ptr<Office> {
     return std::make_unique<uno::LibreOffice>(office, options);
-  });
+  };
+  auto makeCadOffice = [makeOffice, options]() -> std::unique_ptr<Office> {
+    return std::make_unique<CadOffice>(makeOffice(),
+                                       DwgReader(options.dwgReaderFolder, options.documentLimit),
+                                       options.documentLimit);
+  };
+  RegisterHosts(runtime, {spooler, printers, files}, makeOffice, makeCadOffice);
   return true;
 #else
   (void)runtime, (void)spooler, (void)printers, (void)files, (void)options;

@@ -2,7 +2,9 @@
 
 #include <signal.h>
 
+#include <array>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <thread>
@@ -14,6 +16,7 @@
 
 #include "platform/automation/OleError.h"
 #include "platform/driver/PdfDriver.h"
+#include "platform/hosts/DwgReader.h"
 #include "tests/platform/hosts/HostsWorld.h"
 #include "tests/platform/hosts/office/OfficeChildren.h"
 #include "tests/support/PdfFixtures.h"
@@ -140,6 +143,73 @@ std::pair<double, double> FirstPageSize(const fs::path& pdf) {
   return {box.urx - box.llx, box.ury - box.lly};
 }
 
+using Groups = std::vector<std::pair<int, std::string>>;
+
+// A DXF drawing of the given entities and blocks, with a header whose box is stale.
+std::string Drawing(const Groups& entities, const Groups& blocks = {}) {
+  Groups all = {{0, "SECTION"}, {2, "HEADER"},  {9, "$EXTMIN"}, {10, "0"},
+                {20, "0"},      {9, "$EXTMAX"}, {10, "1"},      {20, "1"},
+                {0, "ENDSEC"},  {0, "SECTION"}, {2, "BLOCKS"}};
+  all.insert(all.end(), blocks.begin(), blocks.end());
+  all.insert(all.end(), {{0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
+  all.insert(all.end(), entities.begin(), entities.end());
+  all.insert(all.end(), {{0, "ENDSEC"}, {0, "EOF"}});
+  std::string text;
+  for (const auto& [code, value] : all) text += std::to_string(code) + "\r\n" + value + "\r\n";
+  return text;
+}
+
+Groups Line(int x1, int y1, int x2, int y2) {
+  return {{0, "LINE"},
+          {10, std::to_string(x1)},
+          {20, std::to_string(y1)},
+          {11, std::to_string(x2)},
+          {21, std::to_string(y2)}};
+}
+
+std::string LastLine(const std::string& text) {
+  return text.substr(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+}
+
+// A page as pdftoppm renders it in grey, a byte a pixel.
+struct GreyPage {
+  int width = 0, height = 0;
+  std::string pixels;
+  // Whether a pixel inside the part of the page given in fractions of its size is not white.
+  bool InkIn(double left, double top, double right, double bottom) const {
+    return InkedRows(left, top, right, bottom) > 0;
+  }
+  // How many pixel rows of that part have ink.
+  int InkedRows(double left, double top, double right, double bottom) const {
+    int rows = 0;
+    for (int y = static_cast<int>(top * height); y < static_cast<int>(bottom * height); ++y) {
+      for (int x = static_cast<int>(left * width); x < static_cast<int>(right * width); ++x) {
+        if (static_cast<unsigned char>(pixels[static_cast<size_t>(y * width + x)]) < 200) {
+          ++rows;
+          break;
+        }
+      }
+    }
+    return rows;
+  }
+};
+
+GreyPage RenderFirstPage(const fs::path& pdf, const fs::path& folder) {
+  std::string command = "pdftoppm -r 40 -gray -singlefile '" + pdf.string() + "' '" +
+                        (folder / "page").string() + "'";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  std::ifstream in(folder / "page.pgm", std::ios::binary);
+  GreyPage page;
+  std::string magic;
+  int maximum = 0;
+  in >> magic >> page.width >> page.height >> maximum;
+  in.get();
+  page.pixels.assign(static_cast<size_t>(page.width) * static_cast<size_t>(page.height), '\xFF');
+  in.read(page.pixels.data(), static_cast<std::streamsize>(page.pixels.size()));
+  EXPECT_EQ(magic, "P5");
+  return page;
+}
+
 class LibreOfficeHostsTest : public testing::Test, public hoststest::HostsWorld {
  protected:
   void SetUp() override {
@@ -170,7 +240,7 @@ class LibreOfficeHostsTest : public testing::Test, public hoststest::HostsWorld 
   }
 
   // The message of the error that printing `path` in a fresh application of `pass` raises.
-  std::string WordFailure(const std::string& path, HostPass pass = HostPass::Word) {
+  std::string Failure(HostPass pass, const std::string& path) {
     automation.Start(pass, hostApp);
     try {
       automation.PrintOne(pass, hostApp, path, path.substr(8));
@@ -179,8 +249,11 @@ class LibreOfficeHostsTest : public testing::Test, public hoststest::HostsWorld 
       return e.Message();
     }
     ADD_FAILURE() << path << " printed";
+    automation.Release(pass, hostApp);
     return "";
   }
+  std::string WordFailure(const std::string& path) { return Failure(HostPass::Word, path); }
+  std::string CadFailure(const std::string& path) { return Failure(HostPass::AutoCAD, path); }
 
   platform::hosts::OfficeHostOptions options;
   Variant hostApp;
@@ -299,22 +372,68 @@ TEST_F(LibreOfficeHostsTest, APasswordProtectedDocumentFailsSayingSo) {
        HostPass::PowerPoint},
   };
   for (const auto& [path, pass] : cases) {
-    EXPECT_EQ(WordFailure(path, pass), "The document \"" + path + "\" is password-protected.");
+    EXPECT_EQ(Failure(pass, path), "The document \"" + path + "\" is password-protected.");
   }
   EXPECT_TRUE(driver.jobs.empty());
 }
 
-TEST_F(LibreOfficeHostsTest, DwgDrawingsAreRefusedAsUnreadableHere) {
-  std::string path = Write("plan.dwg", "AC1027" + Bytes(4000, 3));
-  automation.Start(HostPass::AutoCAD, hostApp);
-  try {
-    automation.PrintOne(HostPass::AutoCAD, hostApp, path, "plan.dwg");
-    ADD_FAILURE() << "printed";
-  } catch (const platform::EOleException& e) {
-    EXPECT_NE(e.Message().find("DWG drawings cannot be read on this system"), std::string::npos)
-        << e.Message();
+TEST_F(LibreOfficeHostsTest, ADamagedOrCutDwgFailsWithTheReadersReasonAndNoReaderStays) {
+  if (!platform::hosts::DwgReader(options.dwgReaderFolder, options.documentLimit).Installed()) {
+    GTEST_SKIP() << "the DWG reader is not installed in " << options.dwgReaderFolder
+                 << " (scripts/install-deps.sh installs it)";
   }
-  automation.Release(HostPass::AutoCAD, hostApp);
+  for (std::string content : {"AC1027" + Bytes(4000, 3), std::string("AC1015\0\0\0", 9)}) {
+    std::string path = Write("plan.dwg", content);
+    EXPECT_EQ(LastLine(CadFailure(path)),
+              "LibreDWG cannot read the drawing: it is not a valid DWG drawing (LibreDWG error "
+              "code 2048).");
+    EXPECT_EQ(OfficeChildren("node"), 0) << "the DWG reader outlived its drawing";
+  }
+  EXPECT_TRUE(driver.jobs.empty());
+}
+
+TEST_F(LibreOfficeHostsTest, ADrawingShowsItsTextLinesBlocksAndEndlessLinesWhereTheyAre) {
+  // Multi-line text top left, a block top right, a line bottom left, text bottom right, and a
+  // construction line through the middle; the header's box is stale and tiny.
+  Groups block = {{0, "BLOCK"}, {2, "SQUARE"}, {10, "0"}, {20, "0"}};
+  for (auto [x1, y1, x2, y2] :
+       {std::array{0, 0, 20, 0}, {20, 0, 20, 20}, {20, 20, 0, 20}, {0, 20, 0, 0}}) {
+    Groups line = Line(x1, y1, x2, y2);
+    block.insert(block.end(), line.begin(), line.end());
+  }
+  block.push_back({0, "ENDBLK"});
+  Groups entities = {
+      {0, "MTEXT"},  {10, "10"},    {20, "95"},  {40, "8"},         {1, "Plan\\PRoom 1"},
+      {0, "INSERT"}, {2, "SQUARE"}, {10, "160"}, {20, "70"},        {0, "TEXT"},
+      {10, "130"},   {20, "10"},    {40, "6"},   {1, "Scale 1:50"}, {0, "XLINE"},
+      {10, "100"},   {20, "50"},    {11, "0"},   {21, "1"}};
+  Groups line = Line(10, 10, 60, 30);
+  entities.insert(entities.end(), line.begin(), line.end());
+  std::string path = Write("sheet.dxf", Drawing(entities, block));
+  automation.Start(HostPass::AutoCAD, hostApp);
+  automation.PrintOne(HostPass::AutoCAD, hostApp, path, "sheet.dxf");
+  automation.End(HostPass::AutoCAD, hostApp);
+  ASSERT_EQ(driver.jobs.size(), 1u);
+  GreyPage page = RenderFirstPage(driver.jobs[0].pdf, temp.MakeDir("render"));
+  EXPECT_TRUE(page.InkIn(0.0, 0.0, 0.4, 0.5)) << "the multi-line text";
+  EXPECT_TRUE(page.InkIn(0.6, 0.0, 1.0, 0.5)) << "the block";
+  EXPECT_TRUE(page.InkIn(0.0, 0.6, 0.4, 1.0)) << "the line";
+  EXPECT_TRUE(page.InkIn(0.6, 0.6, 1.0, 1.0)) << "the text";
+  EXPECT_TRUE(page.InkIn(0.45, 0.0, 0.55, 0.3) && page.InkIn(0.45, 0.7, 0.55, 1.0))
+      << "the construction line, across the drawing";
+  EXPECT_FALSE(page.InkIn(0.0, 0.0, 1.0, 0.1)) << "the drawing keeps a margin: fitted, not cut";
+  // The square's right side is the drawing's right edge, which the office's import clips
+  // unless the header's box leaves room around it.
+  EXPECT_GE(page.InkedRows(0.95, 0.0, 1.0, 0.5), 10) << "the right side of the square";
+}
+
+TEST_F(LibreOfficeHostsTest, ADrawingWhoseEntitiesComeOutAsABlankPageFails) {
+  std::string path =
+      Write("blank.dxf", Drawing({{0, "TEXT"}, {10, "5"}, {20, "5"}, {40, "2"}, {1, "   "}}));
+  EXPECT_EQ(CadFailure(path), "The drawing \"" + path +
+                                  "\" came out as a blank page: LibreOffice drew not its one "
+                                  "entity.");
+  EXPECT_TRUE(driver.jobs.empty());
 }
 
 TEST_F(LibreOfficeHostsTest, APrinterThatIsNotInstalledFailsThePrintCall) {
