@@ -78,12 +78,20 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     const std::optional<std::string> inlineValue =
         equals == std::string::npos ? std::nullopt : std::optional(arg.substr(equals + 1));
     const bool takesValue = name == "--types" || name == "--title" || name == "--subject" ||
-                            name == "--author" || name == "--keywords";
+                            name == "--author" || name == "--keywords" || name == "--report";
     if (!takesValue && inlineValue) throw UsageError(name + " takes no value");
     if (name == "--help" || name == "-h") {
       options.help = true;
     } else if (name == "--keep-existing") {
       options.keepExisting = true;
+    } else if (name == "--keep-going") {
+      options.keepGoing = true;
+    } else if (name == "--recursive") {
+      options.recursive = true;
+    } else if (name == "--report") {
+      options.report = reader.ValueOf(name, inlineValue);
+      if (options.report->empty())
+        throw UsageError("--report needs a file name (- for standard output)");
     } else if (name == "--types") {
       options.boxes = ParseTypes(reader.ValueOf(name, inlineValue));
     } else if (name == "--title") {
@@ -109,6 +117,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
 std::string BatchUsage() {
   return "usage: sheafmill-batch [--types " + TypeNames() +
          "] [--keep-existing]\n"
+         "                       [--keep-going] [--recursive] [--report FILE]\n"
          "                       [--title T] [--subject S] [--author A] [--keywords K]\n"
          "                       SOURCE [DESTINATION]\n"
          "       sheafmill-batch --help\n";
