@@ -88,7 +88,7 @@ class ConversionRunTest : public ::testing::Test {
         office_(platform_.Automation(), platform_.Spool(), temp_.Path() / "spool"),
         window_(platform_.Files()),
         run_(window_, platform_.Automation(), platform_.Registry(), platform_.Files(),
-             platform_.Sys()) {
+             platform_.Sys(), platform_.ProfileLocks()) {
     platform::driver::Install(platform_.Registry(), platform_.Printing());
     driver_.RegisterWith(platform_.Spool());
     platform_.Sys().SetWow64(false);
@@ -297,6 +297,82 @@ TEST_F(ConversionRunTest, ASecondConvertDuringARunDoesNothing) {
   Run();
   EXPECT_EQ(office_.word.Created(), 1);
   EXPECT_EQ(window_.enabled, (Texts{"off", "on"}));
+}
+
+TEST_F(ConversionRunTest, KeepGoingReportsAFailedFileAndGoesOnWithTheNextAndTheNextPass) {
+  window_.ticked = {2, 3};
+  for (const char* name : {"1.xls", "2.xls", "3.xls"}) Source(name);
+  Source("talk.ppt");
+  office_.excel.FailWhen(
+      [](const testsupport::RecordedCall& call) {
+        return call.Name == "Open" && call.Args.front().Text() == "C:\\SRC\\2.xls";
+      },
+      "The file is damaged.");
+  Texts outcomes;
+  run_.OnFileStart = [&](const std::string& path) { outcomes.push_back("start " + path); };
+  run_.OnFileDone = [&](const FileOutcome& done) {
+    outcomes.push_back(std::to_string(static_cast<int>(done.status)) + " " + done.sourcePath + " " +
+                       done.pdfPath + " " + done.reason);
+  };
+  run_.SetKeepGoing(true);
+
+  Run();
+
+  EXPECT_EQ(window_.messages, Texts{"C:\\SRC\\2.xls conversion failed!\r\nThe file is damaged."});
+  EXPECT_EQ(OutFiles(), (Texts{"1.pdf", "3.pdf", "talk.pdf"}));
+  EXPECT_EQ(outcomes, (Texts{"start C:\\SRC\\1.xls", "0 C:\\SRC\\1.xls C:\\OUT\\1.pdf ",
+                             "start C:\\SRC\\2.xls", "1 C:\\SRC\\2.xls  The file is damaged.",
+                             "start C:\\SRC\\3.xls", "0 C:\\SRC\\3.xls C:\\OUT\\3.pdf ",
+                             "start C:\\SRC\\talk.ppt", "0 C:\\SRC\\talk.ppt C:\\OUT\\talk.pdf "}));
+  // The failed file's Excel was let go; a new one took the rest and was quit as usual.
+  EXPECT_EQ(office_.excel.Created(), 2);
+  EXPECT_EQ(office_.excel.Alive(), 0);
+  EXPECT_EQ(window_.status.back(), "2:Done.");
+  EXPECT_EQ(DriverNumber("AutomaticOutput"), 0u);
+
+  // What a run would convert, without converting it, in the passes' order.
+  EXPECT_EQ(run_.ListedFiles(),
+            (Texts{"C:\\SRC\\1.xls", "C:\\SRC\\2.xls", "C:\\SRC\\3.xls", "C:\\SRC\\talk.ppt"}));
+  EXPECT_EQ(office_.excel.Created(), 2);
+}
+
+TEST_F(ConversionRunTest, TwoRunsOnOneProfileNeverShareTheDriver) {
+  // A second world on the same profile: another window, or another process.
+  platform::Platform other(
+      {temp_.Path() / "profile", temp_.Path() / "home", temp_.Path() / "programs"});
+  FakeWindow otherWindow(other.Files());
+  otherWindow.ticked = {};
+  ConversionRun otherRun(otherWindow, other.Automation(), other.Registry(), other.Files(),
+                         other.Sys(), other.ProfileLocks());
+  platform::Variant otherHost;
+  const int32_t overwrite = 3;
+  const bool wow64 = false;
+  Source("a.doc");
+  Source("b.doc");
+  bool tried = false;
+  window_.onPump = [&] {
+    if (tried || !fs::exists(Out("a.pdf"))) return;
+    tried = true;
+    otherRun.Execute({otherHost, overwrite, wow64});
+    // Closing the other window leaves this run's driver values alone too.
+    EXPECT_FALSE(otherRun.SwitchDriverOff());
+  };
+
+  Run();
+
+  EXPECT_TRUE(tried);
+  EXPECT_EQ(OutFiles(), (Texts{"a.pdf", "b.pdf"}));
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  ASSERT_EQ(otherWindow.messages.size(), 1u);
+  EXPECT_EQ(
+      otherWindow.messages[0],
+      "The PDF printer \"VELTRA Ashgrove PDF Creator\" is in use by another conversion run: " +
+          platform::NamedLock::ThisProcess() + ".\r\nConvert again when that run has finished.");
+  EXPECT_TRUE(otherWindow.enabled.empty());
+  // Once the first run has ended the driver is free again.
+  otherRun.Execute({otherHost, overwrite, wow64});
+  EXPECT_EQ(otherWindow.messages.size(), 1u);
+  EXPECT_TRUE(otherRun.SwitchDriverOff());
 }
 
 TEST_F(ConversionRunTest, AnExistingPdfIsReplacedOrKeptByTheOverwriteChoice) {
