@@ -154,9 +154,12 @@ Exit status:
   1    a document failed or the run stopped with an error (see standard error)
   2    wrong usage: unknown option, missing folder, folder outside the drive map
   130  stopped by Ctrl+C
+  129  stopped because the terminal went away (SIGHUP)
+  143  stopped by SIGTERM (kill)
 
 Ctrl+C stops the run once the current document is done, as Exit does in the window; a
-second Ctrl+C stops at once. Either way no office process stays behind.
+second Ctrl+C, SIGTERM or SIGHUP stops at once. Either way the printer's automatic output
+is switched off, no office process stays behind and the run's temporary files are removed.
 
 The tool reads no configuration of its own. It works on the user's Sheafmill profile
 ($SHEAFMILL_PROFILE, else $XDG_CONFIG_HOME/sheafmill, else ~/.config/sheafmill): the registry
