@@ -8,6 +8,7 @@
 #include "platform/hosts/WordApplication.h"
 #ifdef SHEAFMILL_HAVE_LIBREOFFICE
 #include "platform/hosts/office/LibreOffice.h"
+#include "platform/hosts/office/OfficeSession.h"
 #endif
 
 namespace platform::hosts {
@@ -53,6 +54,7 @@ bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers&
 #ifdef SHEAFMILL_HAVE_LIBREOFFICE
   std::optional<OfficeInstallation> office = OfficeInstallation::Find(options.programFolder);
   if (!office) return false;
+  uno::OfficeSession::RemoveAbandoned(options.workFolder);
   auto makeOffice = [office = *office, options]() -> std::unique_ptr<Office> {
     return std::make_unique<uno::LibreOffice>(office, options);
   };

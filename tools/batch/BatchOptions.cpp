@@ -180,9 +180,12 @@ Exit status:
   2    wrong usage: unknown option, missing folder, folder outside the drive map, a
        report file that cannot be written, DESTINATION inside SOURCE with --recursive
   130  stopped by Ctrl+C
+  129  stopped because the terminal went away (SIGHUP)
+  143  stopped by SIGTERM (kill)
 
 Ctrl+C stops the run once the current document is done, as Exit does in the window; a
-second Ctrl+C stops at once. Either way no office process stays behind.
+second Ctrl+C, SIGTERM or SIGHUP stops at once. Either way the printer's automatic output
+is switched off, no office process stays behind and the run's temporary files are removed.
 
 One run at a time uses the PDF printer of a profile: while a window's or another batch
 tool's run converts, a second run is refused at once with a message naming the process

@@ -12,12 +12,15 @@
 namespace batch {
 namespace {
 
+// A lost terminal (SIGHUP) and a request to end (SIGTERM) stop at once, as a second Ctrl+C.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 // The pipe's writing end, for the handler; -1 while no InterruptSignal exists.
 std::atomic<int> writeEnd = -1;
 
 void OnSignal(int signal) {
   const int saved = errno;
-  const char byte = signal == SIGINT ? 'i' : 't';
+  const char byte = static_cast<char>(signal);
   const int fd = writeEnd.load();
   if (fd >= 0) {
     // A full pipe means that plenty of interrupts are waiting already.
@@ -41,13 +44,11 @@ InterruptSignal::InterruptSignal(std::function<void()> stopNow) : stopNow_(std::
   if (::pipe2(pipe_, O_CLOEXEC) != 0) throw std::runtime_error("cannot create a pipe");
   writeEnd = pipe_[1];
   watcher_ = std::thread([this] { Watch(); });
-  Handle(SIGINT, OnSignal);
-  Handle(SIGTERM, OnSignal);
+  for (int signal : kStopSignals) Handle(signal, OnSignal);
 }
 
 InterruptSignal::~InterruptSignal() {
-  Handle(SIGINT, SIG_DFL);
-  Handle(SIGTERM, SIG_DFL);
+  for (int signal : kStopSignals) Handle(signal, SIG_DFL);
   writeEnd = -1;
   ::close(pipe_[1]);  // the watcher reads the end of the pipe and returns
   watcher_.join();
@@ -60,14 +61,14 @@ void InterruptSignal::Watch() {
     const ssize_t got = ::read(pipe_[0], &byte, 1);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return;
-    if (byte == 'i' && !requested_.exchange(true)) {
+    if (byte == SIGINT && !requested_.exchange(true)) {
       std::fputs("\nStopping after the current file; press Ctrl+C again to stop at once.\n",
                  stderr);
       continue;
     }
     if (stopNow_) stopNow_();
     std::fputs("Stopped.\n", stderr);
-    std::_Exit(kExitStatus);
+    std::_Exit(ExitStatusFor(byte));
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Ctrl+C for a tool that drives the program. The first interrupt (SIGINT) only raises a flag
 // that the tool reads at the program's message pumps, where it is safe to act; a second
-// interrupt, or SIGTERM, runs a last cleanup and ends the process at once. The signal
+// interrupt, SIGTERM or SIGHUP runs a last cleanup and ends the process at once, with exit
+// status 128 + the signal's number, as shells report a process that the signal ended. The signal
 // handler itself only writes a byte to a pipe; a thread of this class reads it.
 
 #include <atomic>
@@ -13,7 +14,7 @@ namespace batch {
 class InterruptSignal {
  public:
   // Handles the signals from now on. `stopNow` runs on the watching thread before the
-  // process ends with exit status 130; it must not touch what the main thread works on.
+  // process ends; it must not touch what the main thread works on.
   explicit InterruptSignal(std::function<void()> stopNow);
   // Restores the default handling.
   ~InterruptSignal();
@@ -23,6 +24,7 @@ class InterruptSignal {
   bool Requested() const { return requested_; }
 
   static constexpr int kExitStatus = 130;  // 128 + SIGINT, as shells report it
+  static constexpr int ExitStatusFor(int signal) { return 128 + signal; }
 
  private:
   void Watch();

@@ -10,8 +10,9 @@ namespace batch {
 
 class PrivateTempFolder {
  public:
-  // Made inside the temporary folder in effect. Call it before any thread starts, since it
-  // changes the environment.
+  // Made inside the temporary folder in effect, named after the process; the folders of
+  // earlier runs that were killed are removed first. Call it before any thread starts, since
+  // it changes the environment.
   PrivateTempFolder();
   ~PrivateTempFolder() { Remove(); }
   PrivateTempFolder(const PrivateTempFolder&) = delete;

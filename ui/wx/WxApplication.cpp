@@ -8,6 +8,7 @@
 #include <wx/utils.h>
 
 #include "ui/Form.h"
+#include "ui/wx/WxEndRequest.h"
 #include "ui/wx/WxForm.h"
 #include "ui/wx/WxText.h"
 
@@ -56,6 +57,7 @@ void WxApplication::Run(Form& mainForm) {
     return;
   }
   running_ = true;
+  WxEndRequest endRequest(mainForm);
   wxTheApp->OnRun();
   running_ = false;
 }

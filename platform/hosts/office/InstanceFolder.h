@@ -9,12 +9,15 @@ namespace platform::hosts::uno {
 
 class InstanceFolder {
  public:
-  // A new folder "sheafmill-office-XXXXXX" in `parent` (the system's temporary folder when
-  // empty). Raises platform::Error when it cannot be made.
+  // A new folder "sheafmill-office-<process id>-XXXXXX" in `parent` (the system's temporary
+  // folder when empty). Raises platform::Error when it cannot be made.
   explicit InstanceFolder(const std::filesystem::path& parent);
   ~InstanceFolder();
   InstanceFolder(const InstanceFolder&) = delete;
   InstanceFolder& operator=(const InstanceFolder&) = delete;
+
+  // Removes the folders in `parent` that processes of this user left when they were killed.
+  static void RemoveAbandoned(const std::filesystem::path& parent);
 
   const std::filesystem::path& Root() const { return root_; }
   std::filesystem::path Profile() const { return root_ / "profile"; }  // made by OfficeProfiles

@@ -16,6 +16,7 @@
 
 #include "platform/hosts/OfficeProfiles.h"
 #include "platform/hosts/office/UnoRuntime.h"
+#include "platform/system/AbandonedFiles.h"
 
 namespace css = com::sun::star;
 namespace fs = std::filesystem;
@@ -29,9 +30,11 @@ constexpr auto kQuitLimit = std::chrono::seconds(10);
 // runs.
 constexpr int kRestartExitCode = 81;
 
+constexpr char kPipePrefix[] = "sheafmill-";
+
 std::string NewPipeName() {
   static std::atomic<unsigned> counter{0};
-  return "sheafmill-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+  return kPipePrefix + std::to_string(::getpid()) + "-" + std::to_string(++counter);
 }
 
 // Where a pipe named `name` lives while its office listens. The office removes its pipes when
@@ -78,6 +81,12 @@ OfficeSession::OfficeSession(const OfficeInstallation& office, const OfficeHostO
     End();
     throw;
   }
+}
+
+void OfficeSession::RemoveAbandoned(const fs::path& workFolder) {
+  InstanceFolder::RemoveAbandoned(workFolder);
+  const fs::path pipe = PipePath(kPipePrefix);
+  platform::RemoveAbandoned(pipe.parent_path(), pipe.filename().string());
 }
 
 OfficeSession::~OfficeSession() {

@@ -40,6 +40,10 @@ class OfficeSession {
   OfficeSession(const OfficeSession&) = delete;
   OfficeSession& operator=(const OfficeSession&) = delete;
 
+  // Removes what offices started by killed processes of this user left: their folders in
+  // `workFolder` (as OfficeHostOptions gives it) and their pipes.
+  static void RemoveAbandoned(const std::filesystem::path& workFolder);
+
   // Runs `work` (calls into the office) under the watchdog. `action` says what is being done
   // for messages ("opening \"C:\\A.DOC\""). Raises platform::Error when the office has ended
   // or ends, takes too long, or raises an error of its own.

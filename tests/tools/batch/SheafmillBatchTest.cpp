@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -439,6 +440,38 @@ TEST_F(SheafmillBatchTest, ASecondCtrlCStopsAtOnceAndSwitchesTheDriverOff) {
   EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String(""));
   // The spool file of the file being printed went with the run's temporary folder.
   EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+TEST_F(SheafmillBatchTest, SigtermAndSighupStopAtOnceAsASecondCtrlCDoes) {
+  for (const auto& [signal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGHUP, 129}}) {
+    for (const char* name : {"s1.txt", "s2.txt"}) Doc(name, "slow text");
+    BatchProcess batch({"--types", "txt", docs.string()}, Environment());
+    ASSERT_TRUE(batch.WaitFor("Converting s1.txt")) << batch.SoFar().out;
+    batch.Signal(signal);
+    const BatchResult result = batch.Finish();
+
+    EXPECT_EQ(result.exitStatus, status) << signal;
+    EXPECT_TRUE(result.err.ends_with("Stopped.\n")) << result.err;
+    EXPECT_EQ(Files(docs), (std::vector<std::string>{"s1.txt", "s2.txt"}));
+    EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+    EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String(""));
+    EXPECT_TRUE(fs::is_empty(tmp));
+  }
+}
+
+TEST_F(SheafmillBatchTest, TheTemporaryFoldersOfAKilledRunAreRemovedByTheNextOnly) {
+  // A process id beyond the largest the kernel gives, and the id of this test, which runs.
+  const std::string killed = "sheafmill-batch-99999999-AbC123";
+  const std::string running = "sheafmill-batch-" + std::to_string(::getpid()) + "-AbC123";
+  const std::string unnamed = "sheafmill-batch-XyZ789";
+  for (const std::string& folder : {killed, running, unnamed}) {
+    temp.WriteFile("tmp/" + folder + "/tmp/spool.pdf", std::string(1000, 'x'));
+  }
+  Doc("a.txt", "plain text");
+  EXPECT_EQ(Batch({"--types", "txt", docs.string()}).exitStatus, 0);
+  EXPECT_FALSE(fs::exists(tmp / killed));
+  EXPECT_TRUE(fs::exists(tmp / running)) << "its process still runs";
+  EXPECT_TRUE(fs::exists(tmp / unnamed)) << "nothing says whose it is";
 }
 
 }  // namespace

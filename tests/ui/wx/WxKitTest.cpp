@@ -8,6 +8,7 @@
 #include <wx/testing.h>
 #include <wx/uiaction.h>
 
+#include <csignal>
 #include <stdexcept>
 
 #include "tests/support/wx/WxTestKit.h"
@@ -275,6 +276,18 @@ TEST_F(WxKitTest, CloseHidesTheMainFormAfterItsHandlers) {
   WxSettle();
   EXPECT_FALSE(form->Visible());
   EXPECT_EQ(calls, (std::vector<std::string>{"query", "close"}));
+}
+
+TEST_F(WxKitTest, SigtermAndSighupCloseTheMainFormAsItsCloseBoxDoes) {
+  for (int signal : {SIGTERM, SIGHUP}) {
+    std::unique_ptr<ui::Form> main = kit.CreateForm(nullptr);
+    std::vector<std::string> calls;
+    main->OnCloseQuery = [&](bool&) { calls.push_back("query"); };
+    main->OnClose = [&] { calls.push_back("close"); };
+    static_cast<ui::WxForm&>(*main).Window()->CallAfter([signal] { ::raise(signal); });
+    kit.App().Run(*main);  // returns once the main form has closed
+    EXPECT_EQ(calls, (std::vector<std::string>{"query", "close"})) << signal;
+  }
 }
 
 }  // namespace
