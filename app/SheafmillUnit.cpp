@@ -5,7 +5,6 @@
 
 #include "app/SheafmillIcon.h"
 #include "app/VendorNotice.h"
-#include "convert/DriverControl.h"
 #include "convert/Wow64Check.h"
 #include "options/AdvancedOptions.h"
 #include "platform/AsciiCase.h"
@@ -28,7 +27,8 @@ TForm1::TForm1(ui::Kit& kit, platform::Platform& platform, controls::ProcessPrin
       kit_(kit),
       platform_(platform),
       printers_(printers),
-      run_(*this, platform.Automation(), platform.Registry(), platform.Files(), platform.Sys()) {
+      run_(*this, platform.Automation(), platform.Registry(), platform.Files(), platform.Sys(),
+           platform.ProfileLocks()) {
   window_->SetCaption(kCaption);
   window_->SetClientSize(kClientSize);
   window_->SetPosition(ui::FormPosition::ScreenCenter);
@@ -152,12 +152,13 @@ void TForm1::FormCloseQuery(bool& canClose) {
     canClose = false;
     return;
   }
-  DriverControl(platform_.Registry()).ResetAutomaticOutput();
+  // A run of another window or process that owns the driver now keeps it pointed at its folder.
+  run_.SwitchDriverOff();
   canClose = true;
 }
 
 void TForm1::FormClose() {
-  DriverControl(platform_.Registry()).ResetAutomaticOutput();
+  run_.SwitchDriverOff();
 }
 
 void TForm1::Button1Click() {

@@ -29,6 +29,8 @@ class TForm1 : private ConversionWindow {
   TForm1& operator=(const TForm1&) = delete;
 
   ui::Form& Window() const { return *window_; }
+  // The run behind Convert, for a tool that drives the window and sets its batch options.
+  ConversionRun& Conversion() { return run_; }
 
   // Handlers.
   void FormCreate();

@@ -3,3 +3,5 @@
 
 inline constexpr char kDriverPrinterName[] = "VELTRA Ashgrove PDF Creator";
 inline constexpr char kDriverKey[] = "\\Software\\Quillby\\Varnel";
+// The profile's lock that the run steering the driver holds.
+inline constexpr char kDriverLockName[] = "pdf-driver";

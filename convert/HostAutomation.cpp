@@ -94,8 +94,14 @@ platform::CLSID HostAutomation::ClassOf(const std::string& progId) const {
 
 Variant HostAutomation::CreateInstance(const platform::CLSID& clsid) {
   std::shared_ptr<platform::IDispatch> object;
-  platform::OleCheck(runtime_.CoCreateInstance(
-      clsid, platform::CLSCTX_INPROC_SERVER | platform::CLSCTX_LOCAL_SERVER, object));
+  const platform::HRESULT result = runtime_.CoCreateInstance(
+      clsid, platform::CLSCTX_INPROC_SERVER | platform::CLSCTX_LOCAL_SERVER, object);
+  // The bare code says only that the server failed; the server's own words say why.
+  if (std::string cause = runtime_.TakeErrorInfo(); platform::FAILED(result) && !cause.empty()) {
+    throw platform::EOleSysError(result,
+                                 platform::EOleSysError::MessageFor(result) + ".\r\n" + cause);
+  }
+  platform::OleCheck(result);
   return Variant::FromDispatch(std::move(object));
 }
 

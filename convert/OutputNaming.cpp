@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/AsciiCase.h"
+
 namespace {
 
 constexpr int kOverwrite = 3;
@@ -10,6 +12,8 @@ constexpr char kWow64Output[] = "output.pdf.pdf";
 constexpr char kNumberedOutputSuffix[] = "000.pdf";
 constexpr char kPdf[] = ".pdf";
 constexpr char kLastResortNumber[] = "99999999999";
+// The longest file name, in bytes, that the file systems take.
+constexpr size_t kMaxNameBytes = 255;
 
 // The part after the last "\" or ":".
 std::string FileNamePart(const std::string& path) {
@@ -20,6 +24,14 @@ std::string FileNamePart(const std::string& path) {
 // A file name without the part from its last "." on.
 std::string Stem(const std::string& fileName) {
   return fileName.substr(0, fileName.rfind('.'));
+}
+
+// The driver cuts the stem of an interim name that would be too long at a whole character.
+std::string FittingStem(const std::string& stem, size_t suffixBytes) {
+  if (stem.size() + suffixBytes <= kMaxNameBytes) return stem;
+  size_t end = kMaxNameBytes - suffixBytes;
+  while (end > 0 && (static_cast<unsigned char>(stem[end]) & 0xC0) == 0x80) --end;
+  return stem.substr(0, end);
 }
 
 std::string Padded(uint64_t number, int digits) {
@@ -48,7 +60,8 @@ std::string OutputNaming::ProducedName(const std::string& sourcePath,
                                        const std::string& destination, bool isWow64) {
   std::string folder = destination + "\\";
   if (isWow64) return folder + kWow64Output;
-  return folder + Stem(FileNamePart(sourcePath)) + kNumberedOutputSuffix;
+  return folder + FittingStem(Stem(FileNamePart(sourcePath)), sizeof kNumberedOutputSuffix - 1) +
+         kNumberedOutputSuffix;
 }
 
 std::string OutputNaming::UniqueName(const std::string& name, int digits) {
@@ -66,6 +79,8 @@ std::string OutputNaming::UniqueName(const std::string& name, int digits) {
 std::optional<std::string> OutputNaming::Place(const std::string& produced,
                                                const std::string& finalName, int overwriteMode) {
   if (!files_.FileExists(produced)) return std::nullopt;
+  // "output.pdf.doc" is printed as "output.pdf.pdf": the output already has its name.
+  if (platform::SameTextAscii(produced, finalName)) return produced;
   std::string target = finalName;
   if (files_.FileExists(finalName)) {
     // A failed deletion shows as a failed rename below.

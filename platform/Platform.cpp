@@ -85,6 +85,7 @@ Platform::Platform(const PlatformOptions& options) : options_(options) {
   // The project's programs (the printing preferences, ...) work on the same profile.
   shell_->SetChildEnvironment("SHEAFMILL_PROFILE", options.profileFolder.string());
   system_ = std::make_unique<System>();
+  locks_ = std::make_unique<Locks>(options.profileFolder);
 }
 
 Platform::~Platform() = default;
@@ -116,6 +117,9 @@ Shell& Platform::ShellServices() {
 }
 System& Platform::Sys() {
   return *system_;
+}
+Locks& Platform::ProfileLocks() {
+  return *locks_;
 }
 
 }  // namespace platform

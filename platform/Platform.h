@@ -13,6 +13,7 @@
 #include "platform/printing/Spooler.h"
 #include "platform/registry/RegistryStore.h"
 #include "platform/shell/Shell.h"
+#include "platform/system/NamedLock.h"
 #include "platform/system/System.h"
 
 namespace platform {
@@ -48,6 +49,8 @@ class Platform {
   AutomationRuntime& Automation();
   Shell& ShellServices();
   System& Sys();
+  // The named locks of the profile, beside its registry store.
+  Locks& ProfileLocks();
 
  private:
   PlatformOptions options_;
@@ -58,6 +61,7 @@ class Platform {
   std::unique_ptr<AutomationRuntime> automation_;
   std::unique_ptr<Shell> shell_;
   std::unique_ptr<System> system_;
+  std::unique_ptr<Locks> locks_;
 };
 
 }  // namespace platform

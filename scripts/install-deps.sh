@@ -15,6 +15,8 @@ packages=(
   libpng-dev
   dpkg-dev file lintian desktop-file-utils appstream
 )
+# node and npm run the CAD host's DWG reader; Debian's (18) will do where none is installed.
+command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for package in "${packages[@]}"; do
@@ -24,7 +26,7 @@ for package in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+  exec "$(dirname "$0")/install-dwg-reader.sh"
 fi
 
 echo "Installing: ${missing[*]}"
@@ -35,3 +37,4 @@ fi
 "${sudo_cmd[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
   "${missing[@]}"
+"$(dirname "$0")/install-dwg-reader.sh"

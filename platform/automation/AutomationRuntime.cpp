@@ -1,6 +1,7 @@
 #include "platform/automation/AutomationRuntime.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/AsciiCase.h"
 
@@ -23,6 +24,7 @@ HRESULT AutomationRuntime::CLSIDFromProgID(const std::string& progId, CLSID& cls
 
 HRESULT AutomationRuntime::CoCreateInstance(const CLSID& clsid, uint32_t context,
                                             std::shared_ptr<IDispatch>& object) {
+  errorInfo_.clear();
   auto it = classes_.find(clsid);
   if (it == classes_.end() || (it->second.contexts & context) == 0) return REGDB_E_CLASSNOTREG;
   // The factory may register or replace classes; keep it alive while it runs.
@@ -31,6 +33,14 @@ HRESULT AutomationRuntime::CoCreateInstance(const CLSID& clsid, uint32_t context
   if (HRESULT hr = factory(created); FAILED(hr)) return hr;
   if (!created) return CO_E_SERVER_EXEC_FAILURE;
   return QueryInterface(created, object);
+}
+
+void AutomationRuntime::SetErrorInfo(std::string description) {
+  errorInfo_ = std::move(description);
+}
+
+std::string AutomationRuntime::TakeErrorInfo() {
+  return std::exchange(errorInfo_, {});
 }
 
 HRESULT AutomationRuntime::GetActiveObject(const CLSID& clsid,

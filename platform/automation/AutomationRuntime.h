@@ -40,6 +40,12 @@ class AutomationRuntime {
   // The object most recently registered as running for the class; MK_E_UNAVAILABLE if none.
   virtual HRESULT GetActiveObject(const CLSID& clsid, std::shared_ptr<IUnknown>& object) const;
 
+  // What a server said about its failure to start, as Windows keeps a thread's error
+  // information: a factory sets it before it fails; CoCreateInstance clears it first, and
+  // its caller takes it (empty when the server said nothing).
+  void SetErrorInfo(std::string description);
+  std::string TakeErrorInfo();
+
   // The running-object table keeps a reference to each registered object until revoked.
   HRESULT RegisterActiveObject(std::shared_ptr<IUnknown> object, const CLSID& clsid,
                                uint32_t& registration);
@@ -58,6 +64,7 @@ class AutomationRuntime {
   };
 
   std::map<CLSID, ClassEntry> classes_;
+  std::string errorInfo_;
   std::vector<RunningEntry> running_;  // in order of registration
   uint32_t nextRegistration_ = 1;
 };

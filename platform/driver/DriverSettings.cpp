@@ -13,6 +13,7 @@ DriverSettings DriverSettings::Read(RegistryStore& store) {
   if (key->ValueExists("AutomaticOutput")) {
     int32_t mode = key->ReadInteger("AutomaticOutput");
     settings.AutomaticOutput = mode == 1 || mode == 3;
+    settings.KeepExisting = mode == 1;
   }
   settings.AutomaticPath = key->ReadString("AutomaticPath");
   settings.Info.Title = key->ReadString("Title");

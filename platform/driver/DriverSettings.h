@@ -19,6 +19,8 @@ struct DriverSettings {
   // `AutomaticOutput` 1 or 3: write each job into AutomaticPath without asking. Any other
   // value, a missing value or a missing key: save into the user's documents folder.
   bool AutomaticOutput = false;
+  // `AutomaticOutput` 1: a file already standing under the output's name is never replaced.
+  bool KeepExisting = false;
   std::string AutomaticPath;
   DocumentInfo Info;
 

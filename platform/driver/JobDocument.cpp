@@ -5,14 +5,24 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <cerrno>
 #include <stdexcept>
 
 #include "platform/Error.h"
 #include "platform/driver/DriverNames.h"
+#include "platform/driver/OutputFile.h"
 
 namespace platform::driver {
 
 namespace {
+
+Error WriteError(const std::string& targetName, const std::string& reason) {
+  return Error(std::string(PrinterName) + ": cannot write '" + targetName + "' (" + reason + ")");
+}
+
+size_t PageCount(QPDF& pdf) {
+  return QPDFPageDocumentHelper(pdf).getAllPages().size();
+}
 
 void SetText(QPDFObjectHandle& dictionary, const std::string& key, const std::string& text) {
   if (text.empty()) {
@@ -31,7 +41,7 @@ JobDocument::JobDocument(const std::filesystem::path& pdfFile, const std::string
   bool hasPages = false;
   try {
     pdf_.processFile(pdfFile.c_str());
-    hasPages = !QPDFPageDocumentHelper(pdf_).getAllPages().empty();
+    hasPages = PageCount(pdf_) > 0;
   } catch (const std::exception& error) {
     throw Error(NotPdf(error.what()));
   }
@@ -67,9 +77,25 @@ void JobDocument::Write(FILE* stream, const std::string& targetName) {
     // qpdf reads objects when it needs them: a broken object surfaces only while writing.
     throw Error(NotPdf(error.what()));
   } catch (const std::exception& error) {
-    throw Error(std::string(PrinterName) + ": cannot write '" + targetName + "' (" + error.what() +
-                ")");
+    int code = errno;
+    throw WriteError(targetName, code == ENOSPC || code == EDQUOT ? WriteFailureReason(code)
+                                                                  : std::string(error.what()));
   }
+}
+
+void JobDocument::CheckWritten(const std::filesystem::path& written,
+                               const std::string& targetName) {
+  QPDF check;
+  check.setSuppressWarnings(true);
+  check.setAttemptRecovery(false);
+  try {
+    check.processFile(written.c_str());
+    if (PageCount(check) == PageCount(pdf_)) return;
+  } catch (const std::exception& error) {
+    throw WriteError(targetName,
+                     "the file written is not a complete PDF: " + std::string(error.what()));
+  }
+  throw WriteError(targetName, "the file written lacks pages");
 }
 
 }  // namespace platform::driver

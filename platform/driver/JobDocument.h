@@ -28,6 +28,11 @@ class JobDocument {
   // Writes the whole document to `stream`; `targetName` names it in error messages.
   void Write(FILE* stream, const std::string& targetName);
 
+  // Raises platform::Error "<printer>: cannot write '<targetName>' (...)" unless `written`
+  // reads back, without repair, as a PDF with as many pages as this document: a file cut
+  // short by a full disk or a failing device never passes for the document.
+  void CheckWritten(const std::filesystem::path& written, const std::string& targetName);
+
  private:
   std::string NotPdf(const std::string& reason) const;
 

@@ -16,7 +16,7 @@ namespace platform::driver {
 namespace {
 
 std::string Failure(const std::string& what, int error) {
-  return std::string(PrinterName) + ": " + what + " (" + std::strerror(error) + ")";
+  return std::string(PrinterName) + ": " + what + " (" + WriteFailureReason(error) + ")";
 }
 
 // Opens a new file of a name no other writer uses: the process id tells processes apart,
@@ -33,6 +33,11 @@ int CreateTemporary(const std::filesystem::path& folder, std::filesystem::path& 
 
 }  // namespace
 
+std::string WriteFailureReason(int error) {
+  if (error == ENOSPC || error == EDQUOT) return "the disk is full";
+  return std::strerror(error);
+}
+
 OutputFile::OutputFile(const std::filesystem::path& folder, const std::string& folderName) {
   int fd = CreateTemporary(folder, temporary_);
   if (fd < 0) throw Error(Failure("cannot write to folder '" + folderName + "'", errno));
@@ -43,6 +48,8 @@ OutputFile::OutputFile(const std::filesystem::path& folder, const std::string& f
     unlink(temporary_.c_str());
     throw Error(Failure("cannot write to folder '" + folderName + "'", error));
   }
+  // From here on only the stream's writes set errno, so that Close can name their failure.
+  errno = 0;
 }
 
 OutputFile::~OutputFile() {
@@ -50,16 +57,19 @@ OutputFile::~OutputFile() {
   if (!published_) unlink(temporary_.c_str());
 }
 
-void OutputFile::Finish(const std::string& targetName) {
+void OutputFile::Close(const std::string& targetName) {
   int error = 0;
-  if (fflush(stream_) != 0 || fsync(fileno(stream_)) != 0) error = errno;
+  // A write that failed earlier leaves only the stream's error flag and errno: the data it
+  // dropped is gone, and a later flush of the empty buffer succeeds.
+  if (ferror(stream_) != 0) error = errno != 0 ? errno : EIO;
+  if (error == 0 && (fflush(stream_) != 0 || fsync(fileno(stream_)) != 0)) error = errno;
   if (fclose(stream_) != 0 && error == 0) error = errno;
   stream_ = nullptr;
   if (error != 0) throw Error(Failure("cannot write '" + targetName + "'", error));
 }
 
 void OutputFile::Replace(const std::filesystem::path& target, const std::string& targetName) {
-  if (stream_ != nullptr) Finish(targetName);
+  if (stream_ != nullptr) Close(targetName);
   if (rename(temporary_.c_str(), target.c_str()) != 0) {
     throw Error(Failure("cannot write '" + targetName + "'", errno));
   }
@@ -67,7 +77,7 @@ void OutputFile::Replace(const std::filesystem::path& target, const std::string&
 }
 
 bool OutputFile::PublishIfFree(const std::filesystem::path& target, const std::string& targetName) {
-  if (stream_ != nullptr) Finish(targetName);
+  if (stream_ != nullptr) Close(targetName);
   int result = renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
   // File systems without the no-replace rename still refuse a hard link onto an existing name.
   if (result != 0 && errno == EINVAL) {

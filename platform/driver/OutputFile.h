@@ -9,6 +9,9 @@
 
 namespace platform::driver {
 
+// The reason of a failed write with the system's error code `error`, for a message.
+std::string WriteFailureReason(int error);
+
 class OutputFile {
  public:
   // Creates the temporary file in `folder`; raises platform::Error naming `folderName`
@@ -20,16 +23,20 @@ class OutputFile {
 
   // The stream to write to; it stays owned by this object.
   FILE* Stream() const { return stream_; }
+  // Where the data is written until it is published.
+  const std::filesystem::path& Temporary() const { return temporary_; }
 
-  // Flushes the data to disk and gives the file its name, replacing a file of that name.
+  // Flushes the data to disk and closes the stream; raises platform::Error naming
+  // `targetName` when any write to the stream failed, a full disk as "the disk is full".
+  void Close(const std::string& targetName);
+
+  // Closes the stream if still open and gives the file its name, replacing a file of that name.
   // Raises platform::Error naming `targetName` on failure.
   void Replace(const std::filesystem::path& target, const std::string& targetName);
   // The same, but never replaces: false, and nothing published, when `target` exists.
   bool PublishIfFree(const std::filesystem::path& target, const std::string& targetName);
 
  private:
-  void Finish(const std::string& targetName);
-
   std::filesystem::path temporary_;
   FILE* stream_ = nullptr;
   bool published_ = false;

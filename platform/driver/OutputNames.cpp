@@ -4,6 +4,22 @@
 
 namespace platform::driver {
 
+namespace {
+
+constexpr char NumberedSuffix[] = "000.pdf";
+// The longest file name, in bytes, that the file systems take.
+constexpr size_t MaxNameBytes = 255;
+
+// `stem` cut at a whole UTF-8 character so that `suffixBytes` more still make a name.
+std::string FittingStem(const std::string& stem, size_t suffixBytes) {
+  if (stem.size() + suffixBytes <= MaxNameBytes) return stem;
+  size_t end = MaxNameBytes - suffixBytes;
+  while (end > 0 && (static_cast<unsigned char>(stem[end]) & 0xC0) == 0x80) --end;
+  return stem.substr(0, end);
+}
+
+}  // namespace
+
 std::string DocumentFileName(const std::string& documentName) {
   auto separator = documentName.find_last_of("\\/:");
   std::string name =
@@ -23,7 +39,8 @@ std::string DocumentStem(const std::string& documentName) {
 }
 
 std::string AutomaticOutputName(const std::string& documentName, bool wow64) {
-  return wow64 ? "output.pdf.pdf" : DocumentStem(documentName) + "000.pdf";
+  if (wow64) return "output.pdf.pdf";
+  return FittingStem(DocumentStem(documentName), sizeof NumberedSuffix - 1) + NumberedSuffix;
 }
 
 std::string DocumentsFolderName(const std::string& documentName, int number) {

@@ -14,7 +14,8 @@ std::string DocumentFileName(const std::string& documentName);
 std::string DocumentStem(const std::string& documentName);
 
 // Automatic output: "output.pdf.pdf" for a 32-bit program on 64-bit Windows, which expects
-// that fixed interim name; otherwise the stem + "000.pdf".
+// that fixed interim name; otherwise the stem + "000.pdf", the stem cut (at a whole
+// character) where that name would pass the 255 bytes a file name can have.
 std::string AutomaticOutputName(const std::string& documentName, bool wow64);
 
 // Saving into the documents folder: the file name + ".pdf", and for number > 0 the numbered

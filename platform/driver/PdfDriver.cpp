@@ -31,6 +31,13 @@ std::string AsFolderName(std::string path) {
   return path + "\\";
 }
 
+// Only a file that reads back whole is given a name: a short one must not replace anything.
+void WriteComplete(JobDocument& document, OutputFile& output, const std::string& targetName) {
+  document.Write(output.Stream(), targetName);
+  output.Close(targetName);
+  document.CheckWritten(output.Temporary(), targetName);
+}
+
 }  // namespace
 
 PdfDriver::PdfDriver(RegistryStore& store, FileSystem& files, System& system)
@@ -50,7 +57,7 @@ void PdfDriver::Print(const PrintJob& job) {
   JobDocument document(job.pdfFile, job.documentName);
   document.SetInfo(settings.Info);
   if (settings.AutomaticOutput) {
-    SaveAutomatic(document, settings.AutomaticPath, job.documentName);
+    SaveAutomatic(document, settings, job.documentName);
   } else {
     SaveToDocuments(document, job.documentName);
   }
@@ -91,22 +98,26 @@ PdfDriver::Folder PdfDriver::DocumentsFolder() {
   return {name, HostPathOf(name)};
 }
 
-void PdfDriver::SaveAutomatic(JobDocument& document, const std::string& automaticPath,
+void PdfDriver::SaveAutomatic(JobDocument& document, const DriverSettings& settings,
                               const std::string& documentName) {
-  Folder folder = AutomaticFolder(automaticPath);
+  Folder folder = AutomaticFolder(settings.AutomaticPath);
   bool wow64 = system_.IsWow64Process().value_or(false);
   std::string target = folder.name + AutomaticOutputName(documentName, wow64);
   OutputFile output(folder.host, folder.name);
-  document.Write(output.Stream(), target);
-  // Resolving the full name finds an earlier output whatever its letter case, so that it is
-  // replaced rather than joined by a second file that Windows would call the same.
-  output.Replace(HostPathOf(target), target);
+  WriteComplete(document, output, target);
+  // Resolving the full name finds an earlier file whatever its letter case, so that it is
+  // replaced (or kept) rather than joined by a second file that Windows would call the same.
+  if (!settings.KeepExisting) {
+    output.Replace(HostPathOf(target), target);
+  } else if (!output.PublishIfFree(HostPathOf(target), target)) {
+    throw DriverError("'" + target + "' exists already, and existing files are kept");
+  }
 }
 
 void PdfDriver::SaveToDocuments(JobDocument& document, const std::string& documentName) {
   Folder folder = DocumentsFolder();
   OutputFile output(folder.host, folder.name);
-  document.Write(output.Stream(), folder.name + DocumentsFolderName(documentName, 0));
+  WriteComplete(document, output, folder.name + DocumentsFolderName(documentName, 0));
   // The full name resolves to a file of any letter case, and that one counts as taken.
   for (int number = 0; number <= MaxDocumentsNumber; ++number) {
     std::string target = folder.name + DocumentsFolderName(documentName, number);

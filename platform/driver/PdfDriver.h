@@ -5,12 +5,14 @@
 //
 // With automatic output on (`AutomaticOutput` 1 or 3) it writes into the folder
 // `AutomaticPath` without asking: "output.pdf.pdf" when the 64-bit Windows test is true,
-// else the document's stem + "000.pdf", replacing an earlier file of that name. With
+// else the document's stem + "000.pdf". An earlier file of that name is replaced under 3 and
+// kept under 1, the job then failing. With
 // automatic output off it saves into the user's documents folder under the document's
 // name + ".pdf", numbered "name (1).pdf", "name (2).pdf", ... so that nothing is replaced.
 //
-// Each file appears complete before Print returns, or not at all: a job that is not a PDF
-// or a folder that cannot be written raises platform::Error and leaves nothing behind.
+// Each file appears complete before Print returns, or not at all: a job that is not a PDF,
+// a folder that cannot be written, or a file that does not read back whole (a full disk)
+// raises platform::Error and leaves nothing behind, an earlier file of the name untouched.
 
 #include <filesystem>
 #include <string>
@@ -23,6 +25,7 @@
 namespace platform::driver {
 
 class JobDocument;
+struct DriverSettings;
 
 class PdfDriver : public PrintDriver {
  public:
@@ -42,7 +45,7 @@ class PdfDriver : public PrintDriver {
   Folder AutomaticFolder(const std::string& automaticPath);
   Folder DocumentsFolder();
   std::filesystem::path HostPathOf(const std::string& path);
-  void SaveAutomatic(JobDocument& document, const std::string& automaticPath,
+  void SaveAutomatic(JobDocument& document, const DriverSettings& settings,
                      const std::string& documentName);
   void SaveToDocuments(JobDocument& document, const std::string& documentName);
 

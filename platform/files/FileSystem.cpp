@@ -12,6 +12,7 @@
 #include "platform/WinTypes.h"
 #include "platform/files/FolderSearch.h"
 #include "platform/files/MountTable.h"
+#include "platform/files/ReservedCharacters.h"
 
 namespace platform {
 namespace {
@@ -72,13 +73,14 @@ std::optional<std::vector<std::string>> NamesBelow(const std::filesystem::path& 
 // be examined.
 std::optional<std::string> FindName(const std::filesystem::path& folder, const std::string& name,
                                     int& error) {
+  const std::string hostName = ToHostName(name);
   struct stat status {};
-  if (stat((folder / name).c_str(), &status) == 0) return name;
+  if (stat((folder / hostName).c_str(), &status) == 0) return hostName;
   error = errno == ENOENT ? 0 : errno;
   if (error != 0) return std::nullopt;
   FolderSearch search(folder, name, false);
   FindData match;
-  if (search.Next(match)) return match.Name;
+  if (search.Next(match)) return ToHostName(match.Name);
   return std::nullopt;
 }
 
@@ -144,7 +146,7 @@ FileSystem::Resolved FileSystem::Resolve(const WindowsPath& path) const {
     const bool last = i + 1 == path.parts.size();
     int hostError = 0;
     const auto name = resolved.error == 0 ? FindName(host, part, hostError) : std::nullopt;
-    host /= name.value_or(part);
+    host /= name ? *name : ToHostName(part);
     if (resolved.error != 0) continue;
     if (hostError != 0) {
       resolved.error = ErrorFromErrno(hostError);
@@ -153,7 +155,7 @@ FileSystem::Resolved FileSystem::Resolve(const WindowsPath& path) const {
     } else if (!last && !IsFolder(host)) {
       resolved.error = ERROR_PATH_NOT_FOUND;
     }
-    if (last) resolved.name = name.value_or(part);
+    if (last) resolved.name = name ? *name : ToHostName(part);
   }
   resolved.host = host;
   return resolved;
@@ -177,10 +179,8 @@ std::optional<std::string> FileSystem::ToWindows(const std::filesystem::path& ho
     const auto names = NamesBelow(normal, folder);
     const auto depth = static_cast<size_t>(std::distance(folder.begin(), folder.end()));
     if (!names || (best && depth <= bestDepth)) continue;
-    WindowsPath path{letter, *names};
-    bool valid = true;
-    for (const auto& name : path.parts) valid = valid && IsValidFileName(name);
-    if (!valid) continue;
+    WindowsPath path{letter, {}};
+    for (const auto& name : *names) path.parts.push_back(ToWindowsName(name));
     best = path.ToString();
     bestDepth = depth;
   }

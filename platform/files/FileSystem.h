@@ -42,7 +42,8 @@ class FileSystem {
   // Path translation. ToHost resolves each existing component with the exact name first,
   // then a case-insensitive match; components that do not exist are kept as written.
   // Relative paths resolve against the current directory. Nothing for a path on no drive
-  // or with a character that Windows refuses in names.
+  // or with a character that Windows refuses in names. Host names with such characters are
+  // spelt in the Windows view as ReservedCharacters.h says, in both directions.
   std::optional<std::filesystem::path> ToHost(const std::string& winPath) const;
   // The drive path of an absolute host path ("C:\Docs\a.doc"), or nothing when no drive
   // maps it. The drive with the longest matching host folder wins.

@@ -8,7 +8,7 @@
 #include <cerrno>
 
 #include "platform/WinTypes.h"
-#include "platform/files/WindowsPath.h"
+#include "platform/files/ReservedCharacters.h"
 
 namespace platform {
 namespace {
@@ -65,10 +65,10 @@ bool FolderSearch::Next(FindData& data) {
     }
   }
   while (const dirent* entry = readdir(dir_)) {
-    const std::string_view name = entry->d_name;
-    // Names that no Windows path can spell ("a:b", "a\b") stay out of sight.
-    if (IsDotName(name) || !IsValidFileName(entry->d_name) || !pattern_.Matches(name)) continue;
-    data = {EntryAttributes(*entry), entry->d_name};
+    if (IsDotName(entry->d_name)) continue;
+    std::string name = ToWindowsName(entry->d_name);
+    if (!pattern_.Matches(name)) continue;
+    data = {EntryAttributes(*entry), std::move(name)};
     return true;
   }
   return false;

@@ -8,6 +8,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/Error.h"
 #include "platform/automation/OleError.h"
+#include "platform/files/ReservedCharacters.h"
 #include "platform/files/WindowsPath.h"
 
 namespace fs = std::filesystem;
@@ -69,7 +70,8 @@ std::shared_ptr<HostDocument> HostInstance::Open(const std::string& path) {
   ImportFilter filter = ChooseImportFilter(family_, *host, path);
   auto document = std::make_shared<HostDocument>();
   document->fullName = path;
-  document->name = host->filename().string();
+  // The Windows spelling of the name: a printed document is named after it.
+  document->name = ToWindowsName(host->filename().string());
   document->office = office_->Open(*host, path, filter);
   documents_.push_back(document);
   return document;

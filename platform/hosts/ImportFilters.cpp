@@ -12,7 +12,7 @@ namespace platform::hosts {
 namespace {
 
 // What a file's first bytes show.
-enum class Format { Ole2, Zip, Rtf, Html, Dxf, Other };
+enum class Format { Ole2, Zip, Rtf, Html, Dxf, Dwg, Other };
 
 struct Rule {
   HostFamily family;
@@ -47,18 +47,20 @@ const std::vector<Rule>& Rules() {
       {PowerPoint, ".ppt", {Zip}, {"Impress MS PowerPoint 2007 XML"}},
       {PowerPoint, ".pptx", {Zip, Ole2}, {"Impress MS PowerPoint 2007 XML"}},
       {AutoCAD, ".dxf", {Dxf}, {"DXF - AutoCAD Interchange"}},
+      // The CAD host's office reads DWG drawings as the DXF the DWG reader makes of them.
+      {AutoCAD, ".dwg", {Dwg}, {"DXF - AutoCAD Interchange"}},
   };
   return rules;
 }
 
-const char* DocumentType(HostFamily family) {
+const char* DocumentType(HostFamily family, std::string_view extension) {
   switch (family) {
     case HostFamily::Excel:
       return "an Excel workbook";
     case HostFamily::PowerPoint:
       return "a PowerPoint presentation";
     case HostFamily::AutoCAD:
-      return "a DXF drawing";
+      return extension == ".DWG" ? "a DWG drawing" : "a DXF drawing";
     default:
       return "a Word document";
   }
@@ -132,6 +134,8 @@ Format Sniff(std::string_view head) {
   if (SkipBomAndBlanks(head).starts_with("{\\rtf")) return Format::Rtf;
   if (LooksLikeHtml(head)) return Format::Html;
   if (LooksLikeDxf(head)) return Format::Dxf;
+  // Every DWG drawing but those of the very first release starts with its version: "AC1015".
+  if (head.starts_with("AC1") || head.starts_with("AC2")) return Format::Dwg;
   return Format::Other;
 }
 
@@ -158,11 +162,6 @@ const char* HostFamilyName(HostFamily family) {
 ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& file,
                                 const std::string& displayName) {
   std::string extension = AsciiUpper(file.extension().string());
-  if (family == HostFamily::AutoCAD && extension == ".DWG") {
-    throw Error("\"" + displayName +
-                "\" is a DWG drawing, and DWG drawings cannot be read on this system: no DWG "
-                "reader is installed. Save the drawing as DXF to convert it.");
-  }
   auto isType = [&](const Rule& rule) {
     return rule.family == family && SameTextAscii(rule.extension, extension);
   };
@@ -174,11 +173,12 @@ ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& 
   Format format = Sniff(head);
   for (const Rule& rule : Rules()) {
     if (!isType(rule) || !Accepts(rule, format)) continue;
-    ImportFilter filter{rule.filters, "", DocumentType(family)};
+    ImportFilter filter{rule.filters, "", DocumentType(family, extension)};
     if (rule.filters.front() == "Text (encoded)") filter.options = TextCharset(head);
     return filter;
   }
-  throw Error("The file \"" + displayName + "\" is damaged or not " + DocumentType(family) + ".");
+  throw Error("The file \"" + displayName + "\" is damaged or not " +
+              DocumentType(family, extension) + ".");
 }
 
 }  // namespace platform::hosts

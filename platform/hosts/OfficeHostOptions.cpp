@@ -3,12 +3,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/hosts/DwgReader.h"
+
 namespace platform::hosts {
 
 OfficeHostOptions OfficeHostOptions::Defaults(std::filesystem::path profileFolder) {
   OfficeHostOptions options;
   options.programFolder = SHEAFMILL_LIBREOFFICE_PROGRAM;
   options.profileFolder = std::move(profileFolder);
+  options.dwgReaderFolder = DwgReader::DefaultFolder();
   if (const char* limit = std::getenv("SHEAFMILL_OFFICE_TIMEOUT")) {
     char* end = nullptr;
     double seconds = std::strtod(limit, &end);

@@ -18,9 +18,12 @@ struct OfficeHostOptions {
   // The longest an office may take over one step of one document (opening, printing,
   // closing) before it is stopped and the call fails.
   std::chrono::milliseconds documentLimit = std::chrono::seconds(120);
+  // Where the CAD host's DWG reader is (DwgReader); also bound by documentLimit.
+  std::filesystem::path dwgReaderFolder;
 
-  // The build's program folder, the given profile folder, and the limit from
-  // SHEAFMILL_OFFICE_TIMEOUT (seconds) when that is set to a positive number.
+  // The build's program folder, the given profile folder, the limit from
+  // SHEAFMILL_OFFICE_TIMEOUT (seconds) when that is set to a positive number, and the DWG
+  // reader's default folder.
   static OfficeHostOptions Defaults(std::filesystem::path profileFolder);
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/hosts/AcadApplication.h"
+#include "platform/hosts/CadOffice.h"
 #include "platform/hosts/ExcelApplication.h"
 #include "platform/hosts/PowerPointApplication.h"
 #include "platform/hosts/WordApplication.h"
@@ -17,12 +18,13 @@ void RegisterHost(AutomationRuntime& runtime, const char* progId, const char* cl
                   HostFamily family, HostServices services, OfficeFactory makeOffice) {
   runtime.RegisterClass(
       progId, CLSID{clsid}, CLSCTX_LOCAL_SERVER,
-      [family, services, makeOffice](std::shared_ptr<IUnknown>& object) -> HRESULT {
+      [&runtime, family, services, makeOffice](std::shared_ptr<IUnknown>& object) -> HRESULT {
         try {
           auto instance = std::make_shared<HostInstance>(family, services, makeOffice());
           object = std::make_shared<Application>(std::move(instance));
           return S_OK;
-        } catch (const Error&) {
+        } catch (const Error& error) {
+          runtime.SetErrorInfo(error.Message());
           return CO_E_SERVER_EXEC_FAILURE;
         }
       });
@@ -30,7 +32,8 @@ void RegisterHost(AutomationRuntime& runtime, const char* progId, const char* cl
 
 }  // namespace
 
-void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice) {
+void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice,
+                   OfficeFactory makeCadOffice) {
   RegisterHost<WordApplication>(runtime, "Word.Application",
                                 "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A101}", HostFamily::Word,
                                 services, makeOffice);
@@ -42,7 +45,7 @@ void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFact
                                       HostFamily::PowerPoint, services, makeOffice);
   RegisterHost<AcadApplication>(runtime, "AutoCAD.Application",
                                 "{5F3A9C21-7B0E-4D6A-9E41-2C8B7D05A104}", HostFamily::AutoCAD,
-                                services, makeOffice);
+                                services, makeCadOffice ? makeCadOffice : makeOffice);
 }
 
 bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers& printers,
@@ -50,9 +53,15 @@ bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers&
 #ifdef SHEAFMILL_HAVE_LIBREOFFICE
   std::optional<OfficeInstallation> office = OfficeInstallation::Find(options.programFolder);
   if (!office) return false;
-  RegisterHosts(runtime, {spooler, printers, files}, [office = *office, options] {
+  auto makeOffice = [office = *office, options]() -> std::unique_ptr<Office> {
     return std::make_unique<uno::LibreOffice>(office, options);
-  });
+  };
+  auto makeCadOffice = [makeOffice, options]() -> std::unique_ptr<Office> {
+    return std::make_unique<CadOffice>(makeOffice(),
+                                       DwgReader(options.dwgReaderFolder, options.documentLimit),
+                                       options.documentLimit);
+  };
+  RegisterHosts(runtime, {spooler, printers, files}, makeOffice, makeCadOffice);
   return true;
 #else
   (void)runtime, (void)spooler, (void)printers, (void)files, (void)options;

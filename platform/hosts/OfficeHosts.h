@@ -17,7 +17,9 @@ namespace platform::hosts {
 bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers& printers,
                          FileSystem& files, const OfficeHostOptions& options);
 
-// Registers the four classes over the offices that `makeOffice` makes.
-void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice);
+// Registers the four classes over the offices that `makeOffice` makes; AutoCAD's over those
+// of `makeCadOffice` when it is given.
+void RegisterHosts(AutomationRuntime& runtime, HostServices services, OfficeFactory makeOffice,
+                   OfficeFactory makeCadOffice = nullptr);
 
 }  // namespace platform::hosts

@@ -63,6 +63,11 @@ std::string RegHive::Normalize(const std::string& key) {
   return normalized;
 }
 
+size_t RegHive::Depth(const std::string& normalized) {
+  if (normalized.empty()) return 0;
+  return static_cast<size_t>(std::count(normalized.begin(), normalized.end(), '\\')) + 1;
+}
+
 std::string RegHive::SortKey(const std::string& normalized) {
   std::string sortKey = AsciiUpper(normalized);
   std::replace(sortKey.begin(), sortKey.end(), '\\', kSortSeparator);

@@ -25,8 +25,13 @@ class RegHive {
  public:
   RegHive();
 
+  // Windows nests keys at most this deep below a root key.
+  static constexpr size_t MaxDepth = 512;
+
   // Drops a leading "\" and empty parts: "\A\\B\" is "A\B".
   static std::string Normalize(const std::string& key);
+  // The number of names in a normalized key path ("A\B" is 2, the root 0).
+  static size_t Depth(const std::string& normalized);
 
   const RegKeyData* Find(const std::string& key) const;
   RegKeyData* Find(const std::string& key);

@@ -91,6 +91,10 @@ void RegParser::ParseKeyLine(std::string_view line) {
     Fail("the key " + Quoted(name) + " is not below " + std::string(kRoot));
   }
   std::string path = RegHive::Normalize(std::string(name.substr(kRoot.size())));
+  if (RegHive::Depth(path) > RegHive::MaxDepth) {
+    Fail("the key " + Quoted(name.substr(0, 80)) + "... is nested deeper than " +
+         std::to_string(RegHive::MaxDepth) + " levels");
+  }
   if (!remove) {
     key_ = &hive_.Create(path);
   } else if (path.empty()) {

@@ -84,6 +84,9 @@ bool RegistryStore::Change(const std::function<bool(RegHive&)>& change) {
   fs::create_directories(folder_, error);
   if (error) throw Error("Cannot create \"" + folder_.string() + "\": " + error.message());
   FileLock lock(folder_ / "user.reg.lock", FileLock::Mode::Exclusive);
+  // Writers replace the store only under this lock: a temporary store seen now was left by
+  // one that was killed.
+  RemoveStaleTemporaries(file_);
   RegHive hive = LoadHive(file_);
   if (!change(hive)) return false;
   ReplaceFile(file_, RegWriter::Format(hive.Subtree("")));
@@ -155,6 +158,11 @@ bool RegistryStore::DeleteValue(const std::string& key, const std::string& name)
 
 void RegistryStore::CreateKey(const std::string& key) {
   CheckName(key, "The key name");
+  // Deeper trees slow every later reading of the store down, so Windows refuses them too.
+  if (RegHive::Depth(RegHive::Normalize(key)) > RegHive::MaxDepth) {
+    throw Error("The key \"" + key.substr(0, 80) + "...\" is nested deeper than " +
+                std::to_string(RegHive::MaxDepth) + " levels");
+  }
   Change([&](RegHive& hive) {
     if (hive.Find(key) != nullptr) return false;
     hive.Create(key);

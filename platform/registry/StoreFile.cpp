@@ -25,6 +25,17 @@ bool WriteAll(int fd, const std::string& content) {
   return true;
 }
 
+// mkstemp fills in these characters of a temporary name.
+constexpr char kUniqueChars[] = "XXXXXX";
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path() : ".";
+}
+
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+  return "." + file.filename().string() + ".";
+}
+
 void SyncFolder(const std::filesystem::path& folder) {
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -56,12 +67,17 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
 }
 
 void ReplaceFile(const std::filesystem::path& file, const std::string& content) {
-  std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-  std::string temp = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::filesystem::path folder = FolderOf(file);
+  struct stat old;
+  const bool exists = ::stat(file.c_str(), &old) == 0;
+  // The folder's permissions would let the rename replace it; its owner said otherwise.
+  if (exists && (old.st_mode & S_IWUSR) == 0) {
+    throw Error("Cannot write \"" + file.string() + "\": the file is read-only");
+  }
+  std::string temp = (folder / (TemporaryPrefix(file) + kUniqueChars)).string();
   int fd = ::mkstemp(temp.data());
   if (fd < 0) Fail("write to the folder", folder);
-  struct stat old;
-  if (::stat(file.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+  if (exists) ::fchmod(fd, old.st_mode & 07777);
   bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
   int error = errno;
   if (::close(fd) != 0 && ok) {
@@ -78,6 +94,18 @@ void ReplaceFile(const std::filesystem::path& file, const std::string& content) 
     Fail("write", file);
   }
   SyncFolder(folder);
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+  const std::string prefix = TemporaryPrefix(file);
+  const size_t length = prefix.size() + sizeof kUniqueChars - 1;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(FolderOf(file), error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == length && name.starts_with(prefix)) {
+      std::filesystem::remove(entry.path(), error);
+    }
+  }
 }
 
 }  // namespace platform

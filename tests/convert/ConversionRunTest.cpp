@@ -88,7 +88,7 @@ class ConversionRunTest : public ::testing::Test {
         office_(platform_.Automation(), platform_.Spool(), temp_.Path() / "spool"),
         window_(platform_.Files()),
         run_(window_, platform_.Automation(), platform_.Registry(), platform_.Files(),
-             platform_.Sys()) {
+             platform_.Sys(), platform_.ProfileLocks()) {
     platform::driver::Install(platform_.Registry(), platform_.Printing());
     driver_.RegisterWith(platform_.Spool());
     platform_.Sys().SetWow64(false);
@@ -299,6 +299,82 @@ TEST_F(ConversionRunTest, ASecondConvertDuringARunDoesNothing) {
   EXPECT_EQ(window_.enabled, (Texts{"off", "on"}));
 }
 
+TEST_F(ConversionRunTest, KeepGoingReportsAFailedFileAndGoesOnWithTheNextAndTheNextPass) {
+  window_.ticked = {2, 3};
+  for (const char* name : {"1.xls", "2.xls", "3.xls"}) Source(name);
+  Source("talk.ppt");
+  office_.excel.FailWhen(
+      [](const testsupport::RecordedCall& call) {
+        return call.Name == "Open" && call.Args.front().Text() == "C:\\SRC\\2.xls";
+      },
+      "The file is damaged.");
+  Texts outcomes;
+  run_.OnFileStart = [&](const std::string& path) { outcomes.push_back("start " + path); };
+  run_.OnFileDone = [&](const FileOutcome& done) {
+    outcomes.push_back(std::to_string(static_cast<int>(done.status)) + " " + done.sourcePath + " " +
+                       done.pdfPath + " " + done.reason);
+  };
+  run_.SetKeepGoing(true);
+
+  Run();
+
+  EXPECT_EQ(window_.messages, Texts{"C:\\SRC\\2.xls conversion failed!\r\nThe file is damaged."});
+  EXPECT_EQ(OutFiles(), (Texts{"1.pdf", "3.pdf", "talk.pdf"}));
+  EXPECT_EQ(outcomes, (Texts{"start C:\\SRC\\1.xls", "0 C:\\SRC\\1.xls C:\\OUT\\1.pdf ",
+                             "start C:\\SRC\\2.xls", "1 C:\\SRC\\2.xls  The file is damaged.",
+                             "start C:\\SRC\\3.xls", "0 C:\\SRC\\3.xls C:\\OUT\\3.pdf ",
+                             "start C:\\SRC\\talk.ppt", "0 C:\\SRC\\talk.ppt C:\\OUT\\talk.pdf "}));
+  // The failed file's Excel was let go; a new one took the rest and was quit as usual.
+  EXPECT_EQ(office_.excel.Created(), 2);
+  EXPECT_EQ(office_.excel.Alive(), 0);
+  EXPECT_EQ(window_.status.back(), "2:Done.");
+  EXPECT_EQ(DriverNumber("AutomaticOutput"), 0u);
+
+  // What a run would convert, without converting it, in the passes' order.
+  EXPECT_EQ(run_.ListedFiles(),
+            (Texts{"C:\\SRC\\1.xls", "C:\\SRC\\2.xls", "C:\\SRC\\3.xls", "C:\\SRC\\talk.ppt"}));
+  EXPECT_EQ(office_.excel.Created(), 2);
+}
+
+TEST_F(ConversionRunTest, TwoRunsOnOneProfileNeverShareTheDriver) {
+  // A second world on the same profile: another window, or another process.
+  platform::Platform other(
+      {temp_.Path() / "profile", temp_.Path() / "home", temp_.Path() / "programs"});
+  FakeWindow otherWindow(other.Files());
+  otherWindow.ticked = {};
+  ConversionRun otherRun(otherWindow, other.Automation(), other.Registry(), other.Files(),
+                         other.Sys(), other.ProfileLocks());
+  platform::Variant otherHost;
+  const int32_t overwrite = 3;
+  const bool wow64 = false;
+  Source("a.doc");
+  Source("b.doc");
+  bool tried = false;
+  window_.onPump = [&] {
+    if (tried || !fs::exists(Out("a.pdf"))) return;
+    tried = true;
+    otherRun.Execute({otherHost, overwrite, wow64});
+    // Closing the other window leaves this run's driver values alone too.
+    EXPECT_FALSE(otherRun.SwitchDriverOff());
+  };
+
+  Run();
+
+  EXPECT_TRUE(tried);
+  EXPECT_EQ(OutFiles(), (Texts{"a.pdf", "b.pdf"}));
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  ASSERT_EQ(otherWindow.messages.size(), 1u);
+  EXPECT_EQ(
+      otherWindow.messages[0],
+      "The PDF printer \"VELTRA Ashgrove PDF Creator\" is in use by another conversion run: " +
+          platform::NamedLock::ThisProcess() + ".\r\nConvert again when that run has finished.");
+  EXPECT_TRUE(otherWindow.enabled.empty());
+  // Once the first run has ended the driver is free again.
+  otherRun.Execute({otherHost, overwrite, wow64});
+  EXPECT_EQ(otherWindow.messages.size(), 1u);
+  EXPECT_TRUE(otherRun.SwitchDriverOff());
+}
+
 TEST_F(ConversionRunTest, AnExistingPdfIsReplacedOrKeptByTheOverwriteChoice) {
   Source("report.doc");
   temp_.WriteFile("home/OUT/report.pdf", "old");
@@ -328,6 +404,58 @@ TEST_F(ConversionRunTest, OnSixtyFourBitWindowsTheInterimNameIsRenamed) {
   Run();
   EXPECT_EQ(modeDuringRun, 3u);
   EXPECT_EQ(OutFiles(), (Texts{"report.pdf", "report__000.pdf"}));
+}
+
+TEST_F(ConversionRunTest, AFileUnderTheInterimNameStaysWhileExistingFilesAreKept) {
+  overwriteMode_ = 1;
+  Source("memo.doc");
+  for (bool wow64 : {false, true}) {
+    platform_.Sys().SetWow64(wow64);
+    isWow64_ = wow64;
+    const std::string interim = wow64 ? "output.pdf.pdf" : "memo000.pdf";
+    temp_.WriteFile("home/OUT/" + interim, "the user's own");
+    window_.messages.clear();
+    Run();
+    ASSERT_EQ(window_.messages.size(), 1u) << interim;
+    EXPECT_EQ(window_.messages[0], "C:\\SRC\\memo.doc conversion failed!\r\nC:\\OUT\\" + interim +
+                                       " already exists, and existing files are kept: the PDF "
+                                       "printer would write over it.");
+    EXPECT_EQ(OutFiles(), Texts{interim});
+    EXPECT_EQ(testsupport::ReadFile(Out(interim)), "the user's own");
+    fs::remove(Out(interim));
+  }
+}
+
+TEST_F(ConversionRunTest, OnSixtyFourBitWindowsASourceNamedLikeTheInterimFileKeepsItsPdf) {
+  platform_.Sys().SetWow64(true);
+  isWow64_ = true;
+  Source("output.pdf.doc");
+  Run();
+  EXPECT_TRUE(window_.messages.empty());
+  EXPECT_EQ(OutFiles(), Texts{"output.pdf.pdf"});
+  EXPECT_NE(testsupport::PdfPageText(Out("output.pdf.pdf")).find("output.pdf.doc"),
+            std::string::npos);
+}
+
+TEST_F(ConversionRunTest, ANameOfTheLongestLengthConvertsThoughItsInterimNameIsTooLong) {
+  // 255 bytes each; the second has a two-byte character where the interim name is cut.
+  const std::string plain(251, 'n');
+  const std::string accented = std::string(247, 'e') + "\xc3\xa9" + "ee";
+  Source(plain + ".doc");
+  Source(accented + ".doc");
+  Run();
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  EXPECT_EQ(OutFiles(), (Texts{accented + ".pdf", plain + ".pdf"}));
+}
+
+TEST_F(ConversionRunTest, NamesThatWindowsRefusesConvertUnderTheirOwnNames) {
+  temp_.WriteFile("home/in:box/what?.doc", "document");
+  temp_.WriteFile("home/in:box/tab\there.txt", "document");
+  window_.source = "C:\\in\uF03Abox\\";
+  Run();
+  EXPECT_TRUE(window_.messages.empty()) << window_.messages.front();
+  EXPECT_EQ(OutFiles(), (Texts{"tab\there.pdf", "what?.pdf"}));
+  EXPECT_NE(testsupport::PdfPageText(Out("what?.pdf")).find("what"), std::string::npos);
 }
 
 }  // namespace

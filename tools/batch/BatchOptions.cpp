@@ -78,12 +78,20 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     const std::optional<std::string> inlineValue =
         equals == std::string::npos ? std::nullopt : std::optional(arg.substr(equals + 1));
     const bool takesValue = name == "--types" || name == "--title" || name == "--subject" ||
-                            name == "--author" || name == "--keywords";
+                            name == "--author" || name == "--keywords" || name == "--report";
     if (!takesValue && inlineValue) throw UsageError(name + " takes no value");
     if (name == "--help" || name == "-h") {
       options.help = true;
     } else if (name == "--keep-existing") {
       options.keepExisting = true;
+    } else if (name == "--keep-going") {
+      options.keepGoing = true;
+    } else if (name == "--recursive") {
+      options.recursive = true;
+    } else if (name == "--report") {
+      options.report = reader.ValueOf(name, inlineValue);
+      if (options.report->empty())
+        throw UsageError("--report needs a file name (- for standard output)");
     } else if (name == "--types") {
       options.boxes = ParseTypes(reader.ValueOf(name, inlineValue));
     } else if (name == "--title") {
@@ -109,6 +117,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
 std::string BatchUsage() {
   return "usage: sheafmill-batch [--types " + TypeNames() +
          "] [--keep-existing]\n"
+         "                       [--keep-going] [--recursive] [--report FILE]\n"
          "                       [--title T] [--subject S] [--author A] [--keywords K]\n"
          "                       SOURCE [DESTINATION]\n"
          "       sheafmill-batch --help\n";
@@ -137,6 +146,20 @@ Options:
   --keep-existing  keep a PDF file that is already there and write the new one beside it
                    under a free name (report.pdf stays, report__000.pdf is written);
                    without it an existing PDF file is replaced.
+  --keep-going     a document that fails is reported (on standard error, as always) and the
+                   run goes on with the next one; the last line says how many were
+                   converted and how many failed. Without it the first failure ends the run.
+  --recursive      every folder below SOURCE too, each into the same folder below
+                   DESTINATION (made when it gets a PDF file), or beside its documents
+                   without DESTINATION. Hidden folders (.name) are left out, and so are links
+                   that lead out of SOURCE or to a folder converted already. DESTINATION
+                   must not lie inside SOURCE.
+  --report FILE    writes a CSV file (RFC 4180) with the header
+                   source,pdf,status,reason,pages,seconds and one row per listed document:
+                   its host path, its PDF file's, converted, failed or skipped (a stop or a
+                   failure came first), why it failed, the PDF's pages, the seconds it took.
+                   Each row is written when its document is done. "-" writes the report to
+                   standard output, and the status lines then go to standard error.
   --title T, --subject S, --author A, --keywords K
                    the document properties the PDF printer writes into every PDF. They are
                    stored with the printer's settings, as the window's Advanced Options
@@ -146,17 +169,24 @@ Options:
 
 Output:
   Each change of the window's two status lines is printed: on a terminal in one line
-  updated in place (finished files stay listed), otherwise one line per change. Messages
-  the window would show in a box go to standard error.
+  updated in place after a progress bar (documents done of all listed, and the time left),
+  with finished files listed above it; otherwise one line per change. Messages the window
+  would show in a box go to standard error.
 
 Exit status:
   0    every document was converted
-  1    a document failed or the run stopped with an error (see standard error)
-  2    wrong usage: unknown option, missing folder, folder outside the drive map
+  1    a document failed, the run stopped with an error, or another run on the same
+       profile was using the PDF printer (see standard error)
+  2    wrong usage: unknown option, missing folder, folder outside the drive map, a
+       report file that cannot be written, DESTINATION inside SOURCE with --recursive
   130  stopped by Ctrl+C
 
 Ctrl+C stops the run once the current document is done, as Exit does in the window; a
 second Ctrl+C stops at once. Either way no office process stays behind.
+
+One run at a time uses the PDF printer of a profile: while a window's or another batch
+tool's run converts, a second run is refused at once with a message naming the process
+that has it.
 
 The tool reads no configuration of its own. It works on the user's Sheafmill profile
 ($SHEAFMILL_PROFILE, else $XDG_CONFIG_HOME/sheafmill, else ~/.config/sheafmill): the registry

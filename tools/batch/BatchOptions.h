@@ -1,7 +1,8 @@
 #pragma once
 // The batch tool's command line:
-//   sheafmill-batch [--types LIST] [--keep-existing] [--title T] [--subject S] [--author A]
-//                   [--keywords K] SOURCE [DESTINATION]
+//   sheafmill-batch [--types LIST] [--keep-existing] [--keep-going] [--recursive]
+//                   [--report FILE] [--title T] [--subject S] [--author A] [--keywords K]
+//                   SOURCE [DESTINATION]
 
 #include <optional>
 #include <set>
@@ -17,6 +18,9 @@ struct BatchOptions {
   // unticked. Nothing: the boxes stay as the window starts.
   std::optional<std::set<int>> boxes;
   bool keepExisting = false;
+  bool keepGoing = false;             // a failed document does not end the run
+  bool recursive = false;             // the subfolders of SOURCE too
+  std::optional<std::string> report;  // the CSV file of the results; "-": standard output
   std::optional<std::string> title;
   std::optional<std::string> subject;
   std::optional<std::string> author;

@@ -7,6 +7,7 @@
 #include "platform/AsciiCase.h"
 #include "platform/Error.h"
 #include "tools/batch/FolderArgument.h"
+#include "tools/batch/SourceFolders.h"
 #include "ui/headless/HeadlessButton.h"
 #include "ui/headless/HeadlessCheckBox.h"
 #include "ui/headless/HeadlessEdit.h"
@@ -48,16 +49,16 @@ std::string TerminalLines(const std::string& text) {
 }  // namespace
 
 BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platform& platform,
-                   const InterruptSignal& interrupt, StatusPrinter& status)
-    : options_(options), kit_(kit), platform_(platform), interrupt_(interrupt), status_(status) {}
+                   const InterruptSignal& interrupt, StatusPrinter& status, BatchReport* report)
+    : options_(options),
+      kit_(kit),
+      platform_(platform),
+      interrupt_(interrupt),
+      status_(status),
+      tally_(platform.Files(), status, report) {}
 
 int BatchRun::Execute() {
-  platform::FileSystem& files = platform_.Files();
-  const std::string source = DriveFolder(options_.source, files, MissingFolder::Refuse);
-  std::optional<std::string> destination;
-  if (options_.destination) {
-    destination = DriveFolder(*options_.destination, files, MissingFolder::Create);
-  }
+  const std::vector<FolderPair> folders = Folders();
   ui::HeadlessApplication& app = kit_.App();
   app.OnMessageBox = [this](const ui::MessageBoxRecord& box) { Report(box); };
   // Without a display no browser is started; the start-up warning names the address.
@@ -68,12 +69,72 @@ int BatchRun::Execute() {
   form.Window().Show();
   // Start-up warnings are the window's, not the run's: the run may still succeed.
   const size_t startMessages = app.Messages().size();
-  Prepare(form, source, destination);
-  if (app.Messages().size() == startMessages && !interrupt_.Requested()) Convert(form);
-  const bool failed = app.Messages().size() > startMessages;
+  Prepare(form, folders.front().source, folders.front().destination);
+  if (app.Messages().size() == startMessages && !interrupt_.Requested()) {
+    ConvertAll(form, folders);
+  }
+  const bool failed = app.Messages().size() > startMessages || unreachable_;
+  tally_.ReportSkipped();
+  if (options_.keepGoing) {
+    status_.Print(std::to_string(tally_.Converted()) + " converted, " +
+                  std::to_string(tally_.Failed()) + " failed.");
+  }
+  form.Conversion().SetHoldDriver(false);
   Close(form);
+  RemoveEmptyFolders();
   if (failed) return 1;
   return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
+}
+
+std::vector<BatchRun::FolderPair> BatchRun::Folders() {
+  platform::FileSystem& files = platform_.Files();
+  const std::string source = DriveFolder(options_.source, files, MissingFolder::Refuse);
+  std::optional<std::string> destination;
+  if (options_.destination && options_.recursive) {
+    // Its PDF files, and the folders made for them, must not become sources.
+    const std::string planned = DriveFolder(*options_.destination, files, MissingFolder::Allow);
+    if (LiesInside(*files.ToHost(planned), *files.ToHost(source))) {
+      throw UsageError("the DESTINATION " + *options_.destination + " lies inside SOURCE " +
+                       options_.source + "; with --recursive it must lie outside");
+    }
+  }
+  if (options_.destination) {
+    destination = DriveFolder(*options_.destination, files, MissingFolder::Create);
+  }
+  if (!options_.recursive) return {{source, destination}};
+  const std::filesystem::path sourceHost = *files.ToHost(source);
+  std::vector<FolderPair> folders;
+  for (const std::filesystem::path& relative : SourceFolders(sourceHost)) {
+    const std::optional<std::string> folder = files.ToWindows(sourceHost / relative);
+    std::optional<std::string> target;
+    if (destination) target = files.ToWindows(*files.ToHost(*destination) / relative);
+    if (!folder || (destination && !target)) {
+      std::fprintf(stderr, "sheafmill-batch: the folder %s has no drive path and is left out\n",
+                   (sourceHost / relative).c_str());
+      unreachable_ = true;
+      continue;
+    }
+    if (target) MakeFolder(*target);
+    folders.push_back(
+        {relative.empty() ? source : *folder, relative.empty() ? destination : target});
+  }
+  return folders;
+}
+
+// The folder trees list the folders that exist when they are first read, so every target is
+// made before the window starts; those that got no PDF file are removed at the end.
+void BatchRun::MakeFolder(const std::string& drivePath) {
+  platform::FileSystem& files = platform_.Files();
+  if (files.DirectoryExists(drivePath)) return;
+  DriveFolder(drivePath, files, MissingFolder::Create);
+  made_.push_back(*files.ToHost(drivePath));
+}
+
+void BatchRun::RemoveEmptyFolders() const {
+  for (auto folder = made_.rbegin(); folder != made_.rend(); ++folder) {
+    std::error_code ignored;
+    if (std::filesystem::is_empty(*folder, ignored)) std::filesystem::remove(*folder, ignored);
+  }
 }
 
 void BatchRun::Prepare(TForm1& form, const std::string& source,
@@ -131,6 +192,40 @@ void BatchRun::SetProperties(TForm1& form) {
   Click<ui::HeadlessButton>(*form.Button2);
 }
 
+// Every folder is one run of the window, in one series that owns the driver throughout. A
+// recursive run leaves out folders without documents, which would only start the offices.
+void BatchRun::ConvertAll(TForm1& form, const std::vector<FolderPair>& folders) {
+  ConversionRun& run = form.Conversion();
+  run.SetKeepGoing(options_.keepGoing);
+  run.SetHoldDriver(true);
+  run.OnFileStart = [this](const std::string&) { tally_.Started(); };
+  run.OnFileDone = [this](const FileOutcome& outcome) { tally_.Finished(outcome); };
+  std::vector<size_t> listed;
+  kit_.App().Dispatch([&] {
+    for (const FolderPair& folder : folders) {
+      SelectFolder(*form.ZELExplorerTree1, folder.source);
+      const std::vector<std::string> files = run.ListedFiles();
+      tally_.Plan(files);
+      listed.push_back(files.size());
+    }
+  });
+  for (size_t i = 0; i < listed.size() && SeriesGoesOn(form); ++i) {
+    if (listed[i] == 0 && options_.recursive) continue;
+    kit_.App().Dispatch([&] { SelectFolders(form, folders[i]); });
+    if (errors_ == 0) Convert(form);
+  }
+}
+
+bool BatchRun::SeriesGoesOn(const TForm1& form) const {
+  const bool failedBefore = tally_.Failed() > 0 && !options_.keepGoing;
+  return !interrupt_.Requested() && errors_ == 0 && !failedBefore && form.Window().Visible();
+}
+
+void BatchRun::SelectFolders(TForm1& form, const FolderPair& folder) {
+  SelectFolder(*form.ZELExplorerTree1, folder.source);
+  if (folder.destination) SelectFolder(*form.ZELExplorerTree2, *folder.destination);
+}
+
 void BatchRun::Convert(TForm1& form) {
   ui::HeadlessApplication& app = kit_.App();
   kit_.OnCaptionChange = [this, &form](const ui::Label& label) {
@@ -155,6 +250,7 @@ void BatchRun::Close(TForm1& form) {
 
 void BatchRun::Report(const ui::MessageBoxRecord& box) {
   status_.EndLine();
+  if (box.icon == ui::MessageIcon::Stop) ++errors_;
   const char* kind = box.icon == ui::MessageIcon::Stop ? "Error: " : "";
   std::fprintf(stderr, "%s%s\n", kind, TerminalLines(box.text).c_str());
 }

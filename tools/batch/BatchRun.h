@@ -1,17 +1,22 @@
 #pragma once
 // One run of the batch tool: the main window on the headless kit, played as its user would
 // play it. The folders go to the trees, the file-type boxes are clicked, the Advanced
-// Options dialog is answered, Convert is pressed and at the end Exit; an interrupt presses
-// Exit in the middle of the run, which stops it after the current file. The status lines
-// are printed as they change and every message box goes to standard error.
+// Options dialog is answered, Convert is pressed (once for each folder of a recursive run) and
+// at the end Exit; an interrupt presses Exit in the middle of the run, which stops it after
+// the current file. The status lines are printed as they change, every message box goes to
+// standard error, and each document's result to the tally.
 
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/SheafmillUnit.h"
 #include "platform/Platform.h"
 #include "tools/batch/BatchKit.h"
 #include "tools/batch/BatchOptions.h"
+#include "tools/batch/BatchReport.h"
+#include "tools/batch/BatchTally.h"
 #include "tools/batch/InterruptSignal.h"
 #include "tools/batch/StatusPrinter.h"
 
@@ -20,19 +25,31 @@ namespace batch {
 class BatchRun {
  public:
   BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platform& platform,
-           const InterruptSignal& interrupt, StatusPrinter& status);
+           const InterruptSignal& interrupt, StatusPrinter& status, BatchReport* report);
 
   // The exit status: 0 when every file was converted, 1 when a message or an error report
-  // appeared after start-up, InterruptSignal::kExitStatus when the run was interrupted.
-  // Raises UsageError for folders that cannot be used, before the window starts.
+  // appeared after start-up or a folder was left out, InterruptSignal::kExitStatus when the
+  // run was interrupted. Raises UsageError for folders that cannot be used, before the window
+  // starts.
   int Execute();
 
  private:
+  struct FolderPair {
+    std::string source;
+    std::optional<std::string> destination;  // nothing: the PDF files go beside the sources
+  };
+
+  std::vector<FolderPair> Folders();
+  void MakeFolder(const std::string& drivePath);
+  void RemoveEmptyFolders() const;
   void Prepare(TForm1& form, const std::string& source,
                const std::optional<std::string>& destination);
   void SelectFolder(controls::TZELExplorerTree& tree, const std::string& path);
   void TickBoxes(TForm1& form);
   void SetProperties(TForm1& form);
+  void ConvertAll(TForm1& form, const std::vector<FolderPair>& folders);
+  bool SeriesGoesOn(const TForm1& form) const;
+  void SelectFolders(TForm1& form, const FolderPair& folder);
   void Convert(TForm1& form);
   void Close(TForm1& form);
   void Report(const ui::MessageBoxRecord& box);
@@ -42,6 +59,10 @@ class BatchRun {
   platform::Platform& platform_;
   const InterruptSignal& interrupt_;
   StatusPrinter& status_;
+  BatchTally tally_;
+  size_t errors_ = 0;  // error reports, which end a series of runs
+  bool unreachable_ = false;
+  std::vector<std::filesystem::path> made_;  // destination folders that the tool made
 };
 
 }  // namespace batch

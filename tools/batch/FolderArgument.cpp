@@ -72,6 +72,7 @@ std::string DriveFolder(const std::string& argument, platform::FileSystem& files
   if (files.FileExists(path)) throw UsageError(argument + " is not a folder");
   if (missing == MissingFolder::Refuse)
     throw UsageError("the folder " + argument + " does not exist");
+  if (missing == MissingFolder::Allow) return path;
   CreateFolder(path, files);
   if (!files.DirectoryExists(path)) throw UsageError("the folder " + path + " cannot be reached");
   return path;

@@ -8,12 +8,12 @@
 
 namespace batch {
 
-enum class MissingFolder { Refuse, Create };
+enum class MissingFolder { Refuse, Create, Allow };
 
 // `argument` is a drive path ("C:\Docs", "c:/docs") or a host folder, absolute or relative to
 // the working folder; the result is a drive path without a trailing "\" (but for a drive
 // root). Raises UsageError when the folder lies on no drive (naming the drives), is not a
-// folder, or is missing and `missing` says Refuse.
+// folder, or is missing and `missing` says Refuse; Allow leaves a missing folder missing.
 std::string DriveFolder(const std::string& argument, platform::FileSystem& files,
                         MissingFolder missing);
 

@@ -22,6 +22,22 @@ std::string Clipped(const std::string& text, size_t columns) {
   return text;
 }
 
+constexpr size_t kBarWidth = 20;
+// A terminal narrower than this keeps its columns for the status lines.
+constexpr size_t kBarMinColumns = 60;
+
+std::string TimeLeft(double seconds) {
+  const long total = static_cast<long>(seconds + 0.5);
+  char text[32];
+  if (total >= 3600) {
+    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld left", total / 3600, total / 60 % 60,
+                  total % 60);
+  } else {
+    std::snprintf(text, sizeof text, "%ld:%02ld left", total / 60, total % 60);
+  }
+  return text;
+}
+
 }  // namespace
 
 StatusPrinter::StatusPrinter(std::FILE* out, bool terminal) : out_(out), terminal_(terminal) {}
@@ -40,6 +56,20 @@ void StatusPrinter::Show(StatusLine line, const std::string& text) {
   std::fflush(out_);
 }
 
+void StatusPrinter::SetProgress(size_t done, size_t total, std::optional<double> secondsLeft) {
+  if (!terminal_ || total == 0) return;
+  const size_t filled = done * kBarWidth / total;
+  progress_ = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " +
+              std::to_string(done) + "/" + std::to_string(total);
+  if (secondsLeft) progress_ += " " + TimeLeft(*secondsLeft);
+}
+
+void StatusPrinter::Print(const std::string& line) {
+  EndLine();
+  std::fprintf(out_, "%s\n", line.c_str());
+  std::fflush(out_);
+}
+
 void StatusPrinter::EndLine() {
   if (!lineOpen_) return;
   std::fputs("\n", out_);
@@ -48,8 +78,10 @@ void StatusPrinter::EndLine() {
 }
 
 void StatusPrinter::Redraw() {
-  std::string line = upper_;
-  if (!upper_.empty() && !lower_.empty()) line += "  ";
+  std::string line = Columns() >= kBarMinColumns ? progress_ : "";
+  if (!line.empty() && !upper_.empty()) line += "  ";
+  line += upper_;
+  if (!line.empty() && !lower_.empty()) line += "  ";
   line += lower_;
   // Back to the start of the line, the new text, and the rest of the old one cleared.
   std::fprintf(out_, "\r%s\033[K", Clipped(line, Columns()).c_str());

@@ -6,13 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/ProgramWorld.h"
-#include "convert/DriverControl.h"
+#include "convert/DriverOwnership.h"
 #include "tools/batch/BatchKit.h"
 #include "tools/batch/BatchOptions.h"
+#include "tools/batch/BatchReport.h"
 #include "tools/batch/BatchRun.h"
 #include "tools/batch/InterruptSignal.h"
 #include "tools/batch/PrivateTempFolder.h"
@@ -36,14 +38,19 @@ platform::hosts::OfficeFactory OfficeForThisRun() {
 }
 
 int Run(const batch::BatchOptions& options) {
+  // A report that cannot be written is wrong usage, found before anything is converted.
+  std::unique_ptr<batch::BatchReport> report;
+  if (options.report) report = std::make_unique<batch::BatchReport>(*options.report);
   const platform::PlatformOptions platformOptions = platform::Platform::UserOptions();
   const batch::PrivateTempFolder temporary;
   // A second Ctrl+C ends the process at once, and the offices with it. First the driver's
   // automatic output is switched off, as closing the window would, through a store of its own
-  // on the same profile, and the temporary files of the run are removed.
+  // on the same profile (unless another process's run owns the driver), and the temporary
+  // files of the run are removed.
   batch::InterruptSignal interrupt([profile = platformOptions.profileFolder, &temporary] {
     platform::RegistryStore store(profile);
-    DriverControl(store).ResetAutomaticOutput();
+    platform::Locks locks(profile);
+    DriverOwnership::ResetAtExit(store, locks);
     temporary.Remove();
   });
   batch::BatchKit kit;
@@ -53,8 +60,10 @@ int Run(const batch::BatchOptions& options) {
     std::fputs("sheafmill-batch: LibreOffice is not installed, so no document can be opened\n",
                stderr);
   }
-  batch::StatusPrinter status(stdout, ::isatty(STDOUT_FILENO) == 1);
-  return batch::BatchRun(options, kit, world.Platform(), interrupt, status).Execute();
+  // A report on standard output moves the status lines to standard error.
+  std::FILE* statusOut = report && report->ToStandardOutput() ? stderr : stdout;
+  batch::StatusPrinter status(statusOut, ::isatty(::fileno(statusOut)) == 1);
+  return batch::BatchRun(options, kit, world.Platform(), interrupt, status, report.get()).Execute();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <rtl/ref.hxx>
 
+#include "platform/hosts/CompoundFile.h"
 #include "platform/hosts/office/LibreOfficeDocument.h"
 #include "platform/hosts/office/LoadInteraction.h"
 #include "platform/hosts/office/OfficeSession.h"
@@ -36,9 +37,12 @@ std::optional<DocumentKind> KindOf(const css::uno::Reference<css::lang::XCompone
   return std::nullopt;
 }
 
-std::string Refusal(const LoadInteraction& interaction, const std::string& displayName,
-                    const ImportFilter& filter) {
-  if (interaction.Refusal() == LoadInteraction::Reason::PasswordProtected) {
+// Why a file did not load. The office asks for a password only for the encryptions it can
+// undo; the others it reports as unreadable, though the file says it is encrypted.
+std::string Refusal(const LoadInteraction& interaction, const std::filesystem::path& file,
+                    const std::string& displayName, const ImportFilter& filter) {
+  if (interaction.Refusal() == LoadInteraction::Reason::PasswordProtected ||
+      CompoundFile(file).Encrypted()) {
     return "The document \"" + displayName + "\" is password-protected.";
   }
   return "The file \"" + displayName + "\" is damaged or not " + filter.documentType + ".";
@@ -67,7 +71,7 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
     interaction = new LoadInteraction;
     return Load(url, *other, filter, *interaction);
   });
-  if (!component.is()) throw Error(Refusal(*interaction, displayName, filter));
+  if (!component.is()) throw Error(Refusal(*interaction, file, displayName, filter));
   auto kind = session_->Call(action, [&] { return KindOf(component); });
   if (!kind) {
     session_->Call(action, [&] { LibreOfficeDocument::CloseComponent(component); });

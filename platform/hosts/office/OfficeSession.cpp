@@ -101,10 +101,12 @@ void OfficeSession::Terminate() {
     bool ending = true;
     try {
       WatchdogScope scope(watchdog_, kQuitLimit);
-      ending = desktop_->terminate();
+      OnMainThread([&] { ending = desktop_->terminate(); });
     } catch (const css::uno::Exception&) {
       // It may end before it answers; the wait below tells.
     }
+    // Its event loop ends once it has the thread back.
+    mainThread_->Release();
     // An office that refuses to end (a document vetoes it) is not waited for.
     if (!ending || !process_->WaitFor(kQuitLimit)) KillOffice();
   }
@@ -155,6 +157,12 @@ void OfficeSession::Connect(const OfficeInstallation& office) {
   bridge_.set(bridge, css::uno::UNO_QUERY_THROW);
   remote_.set(bridge->getInstance("StarOffice.ComponentContext"), css::uno::UNO_QUERY_THROW);
   desktop_ = css::frame::Desktop::create(remote_);
+  mainThread_ = new OfficeMainThread;
+  mainThread_->Borrow(remote_);
+}
+
+void OfficeSession::RunOnMainThread(const std::function<void()>& work) {
+  mainThread_->Run(work, [this] { return EndStatus().has_value(); });
 }
 
 void OfficeSession::KillOffice() {
@@ -163,6 +171,7 @@ void OfficeSession::KillOffice() {
 }
 
 void OfficeSession::Disconnect() {
+  if (mainThread_.is()) mainThread_->Release();
   desktop_.clear();
   remote_.clear();
   if (bridge_.is()) {

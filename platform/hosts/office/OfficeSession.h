@@ -3,19 +3,22 @@
 // watchdog over the calls made to it. The application object and each of its documents share
 // the session; the process ends when the application quits or when the last of them lets go.
 //
-// Every call into the office goes through Call: it fails, never hangs, when the office takes
-// longer than the document limit (the watchdog kills it), crashes or is killed.
+// Every call into the office goes through Call: it runs on the office's main thread (see
+// OfficeMainThread), and it fails, never hangs, when the office takes longer than the
+// document limit (the watchdog kills it), crashes or is killed.
 
 #include <chrono>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/uno/RuntimeException.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
+#include <rtl/ref.hxx>
 
 #include "platform/Error.h"
 #include "platform/hosts/OfficeHostOptions.h"
@@ -23,6 +26,7 @@
 #include "platform/hosts/OfficeProcess.h"
 #include "platform/hosts/Watchdog.h"
 #include "platform/hosts/office/InstanceFolder.h"
+#include "platform/hosts/office/OfficeMainThread.h"
 #include "platform/hosts/office/UnoText.h"
 
 namespace platform::hosts::uno {
@@ -44,7 +48,7 @@ class OfficeSession {
     if (std::optional<int> status = EndStatus()) throw Ended(action, *status);
     try {
       WatchdogScope scope(watchdog_, limit_);
-      return work();
+      return OnMainThread(std::forward<Work>(work));
     } catch (const com::sun::star::uno::RuntimeException& e) {
       // The connection breaks as the office dies; the process is collected a moment later.
       throw Failure(action, ToUtf8(e.Message), std::chrono::seconds(1));
@@ -66,6 +70,18 @@ class OfficeSession {
   }
 
  private:
+  template <typename Work>
+  auto OnMainThread(Work&& work) -> decltype(work()) {
+    using Result = decltype(work());
+    if constexpr (std::is_void_v<Result>) {
+      RunOnMainThread(work);
+    } else {
+      std::optional<Result> result;
+      RunOnMainThread([&] { result.emplace(work()); });
+      return std::move(*result);
+    }
+  }
+  void RunOnMainThread(const std::function<void()>& work);
   void Launch(const OfficeInstallation& office);
   void Connect(const OfficeInstallation& office);
   void KillOffice();
@@ -86,6 +102,7 @@ class OfficeSession {
   com::sun::star::uno::Reference<com::sun::star::lang::XComponent> bridge_;
   com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext> remote_;
   com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> desktop_;
+  rtl::Reference<OfficeMainThread> mainThread_;
 };
 
 }  // namespace platform::hosts::uno

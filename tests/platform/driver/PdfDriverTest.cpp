@@ -1,9 +1,11 @@
 #include "platform/driver/PdfDriver.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <random>
 #include <set>
 
 #include "platform/Error.h"
@@ -141,6 +143,15 @@ TEST_F(PdfDriverTest, ReplacesAnInterimFileWhateverItsLetterCase) {
   EXPECT_NE(PdfPageText(Out("REPORT000.PDF")).find("new job"), std::string::npos);
 }
 
+TEST_F(PdfDriverTest, AutomaticOutputOneNeverReplacesAFileOfTheOutputName) {
+  SetAutomatic(1, "C:\\OUT");
+  temp.WriteFile("c/OUT/Memo000.pdf", "the user's own");
+  ExpectPrintError("memo.doc",
+                   "'C:\\OUT\\memo000.pdf' exists already, and existing files are kept");
+  EXPECT_EQ(Names("c/OUT"), std::set<std::string>{"Memo000.pdf"});
+  EXPECT_EQ(testsupport::ReadFile(Out("Memo000.pdf")), "the user's own");
+}
+
 TEST_F(PdfDriverTest, TakesTheDocumentInformationFromTheSettings) {
   SetAutomatic(3, "C:\\OUT");
   store.SetValue(SettingsKey, "Title", RegValue::String("Jahresübersicht – 東京 Büro"));
@@ -230,6 +241,65 @@ TEST_F(PdfDriverTest, ATargetThatIsAFolderFailsThePrintAndLeavesNoTemporaryFile)
   ExpectPrintError("report.doc", "cannot write 'C:\\OUT\\report000.pdf'");
   EXPECT_EQ(Names("c/OUT"), std::set<std::string>{"report000.pdf"});
   EXPECT_TRUE(fs::is_empty(Out("report000.pdf")));
+}
+
+// A file system of `size` bytes mounted on a folder for the length of a test.
+class SmallDisk {
+ public:
+  SmallDisk(const fs::path& folder, const std::string& size) : folder_(folder) {
+    mounted_ =
+        geteuid() == 0 && mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+  }
+  ~SmallDisk() {
+    if (mounted_) umount2(folder_.c_str(), MNT_DETACH);
+  }
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  bool Mounted() const { return mounted_; }
+
+  // Fills the disk with `name` and then frees one page of it, less than a job needs.
+  void FillLeavingOnePage(const std::string& name) const {
+    fs::path filler = folder_ / name;
+    {
+      std::ofstream out(filler, std::ios::binary);
+      std::string block(4096, 'x');
+      while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+      }
+    }
+    fs::resize_file(filler, fs::file_size(filler) / 4096 * 4096 - 4096);
+  }
+
+ private:
+  fs::path folder_;
+  bool mounted_ = false;
+};
+
+// Letters that do not compress, so that a page of them outgrows a page of free space.
+std::string RandomLetters(size_t count) {
+  std::mt19937 random(14);
+  std::uniform_int_distribution<int> letter('a', 'z');
+  std::string text(count, ' ');
+  for (char& c : text) c = static_cast<char>(letter(random));
+  return text;
+}
+
+TEST_F(PdfDriverTest, AFullDiskFailsThePrintAndKeepsTheEarlierFile) {
+  SmallDisk disk(temp.Path() / "c" / "OUT", "256k");
+  if (!disk.Mounted()) {
+    GTEST_SKIP() << "a full disk needs a small file system, which only root can mount";
+  }
+  SetAutomatic(3, "C:\\OUT");
+  Print("report.doc", "earlier job");
+  disk.FillLeavingOnePage("filler");
+  try {
+    Print("report.doc", RandomLetters(60000));
+    ADD_FAILURE() << "a PDF larger than the free space was printed";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Message(), std::string(PrinterName) +
+                                   ": cannot write 'C:\\OUT\\report000.pdf' (the disk is full)");
+  }
+  EXPECT_EQ(Names("c/OUT"), (std::set<std::string>{"filler", "report000.pdf"}));
+  EXPECT_NE(PdfPageText(Out("report000.pdf")).find("earlier job"), std::string::npos);
 }
 
 TEST_F(PdfDriverTest, AutomaticOutputIntoAMissingFolderFails) {

@@ -121,7 +121,7 @@ TEST_F(FileSystemTest, TranslatesHostPathsToTheDeepestDrive) {
   EXPECT_EQ(Files().ToWindows(c_ / "Docs" / ".." / "x.txt"), "C:\\x.txt");
   EXPECT_FALSE(Files().ToWindows(temp_.Path() / "elsewhere"));
   EXPECT_FALSE(Files().ToWindows("relative/path"));
-  EXPECT_FALSE(Files().ToWindows(c_ / "a:b"));
+  EXPECT_EQ(Files().ToWindows(c_ / "a:b" / "c?d"), "C:\\a\uF03Ab\\c\uF03Fd");
 
   FileSystem nested(DriveMap{{'C', c_}, {'E', c_ / "Docs"}}, c_ / "Windows");
   EXPECT_EQ(nested.ToWindows(c_ / "Docs" / "Inner"), "E:\\Inner");
@@ -191,11 +191,22 @@ TEST_F(FileSystemTest, MatchesWildcardsAsThePlatformDoes) {
   EXPECT_EQ(SortedList("C:\\w\\readme"), std::vector<std::string>{"README"});
 }
 
-TEST_F(FileSystemTest, HidesNamesThatNoDrivePathCanSpell) {
-  temp_.WriteFile("c/w/a:b.txt", "");
+TEST_F(FileSystemTest, SpellsCharactersThatWindowsRefusesAsPrivateUseCharacters) {
+  temp_.WriteFile("c/w/a:b.txt", "colon");
   temp_.WriteFile("c/w/back\\slash.txt", "");
+  temp_.WriteFile("c/w/tab\tand \"quotes\" <|>*?.txt", "");
+  temp_.WriteFile("c/w/line\nbreak.txt", "");
   temp_.WriteFile("c/w/plain.txt", "");
-  EXPECT_EQ(SortedList("C:\\w\\*.txt"), std::vector<std::string>{"plain.txt"});
+  EXPECT_EQ(SortedList("C:\\w\\*.txt"),
+            (std::vector<std::string>{
+                "a\uF03Ab.txt", "back\uF05Cslash.txt", "line\uF00Abreak.txt", "plain.txt",
+                "tab\uF009and \uF022quotes\uF022 \uF03C\uF07C\uF03E\uF02A\uF03F.txt"}));
+  EXPECT_EQ(Files().ToHost("C:\\W\\A\uF03AB.TXT"), c_ / "w" / "a:b.txt");
+  EXPECT_TRUE(Files().FileExists("C:\\w\\line\uF00Abreak.txt"));
+  ASSERT_TRUE(Files().MoveFile("C:\\w\\a\uF03Ab.txt", "C:\\w\\why\uF03F.txt"));
+  EXPECT_EQ(testsupport::ReadFile(c_ / "w" / "why?.txt"), "colon");
+  // A private-use character that spells no refused one stays as it is.
+  EXPECT_EQ(Files().ToHost("C:\\w\\x\uF041"), c_ / "w" / "x\uF041");
 }
 
 TEST_F(FileSystemTest, ReportsSearchFailuresWithWindowsCodes) {

@@ -29,14 +29,13 @@ TEST_F(AcadApplicationTest, DrawingsAreFittedPlottedAndKeptOpenUntilQuit) {
   EXPECT_EQ(driver.jobs[1].document, "Site.DXF");
 }
 
-TEST_F(AcadApplicationTest, PlotToDeviceAnswersTrueAndDwgDrawingsAreRefused) {
+TEST_F(AcadApplicationTest, PlotToDeviceAnswersTrueAndDrawingsAreKnownByTheirFirstBytes) {
   OleCall documents = Create("AutoCAD.Application").Read("Documents");
   OleCall plot = documents.Method("Open", {StrRef(Drawing("Plan.dxf"))}).Read("Plot");
   EXPECT_EQ(plot.Method("PlotToDevice", {Str(kDriverPrinterName)}).Value(), Bool(true));
-  std::string dwg = Write("Plan.dwg", "AC1027");
+  std::string dwg = Write("Plan.dwg", "0\nSECTION\n");
   EXPECT_EQ(ErrorOf([&] { documents.Method("Open", {StrRef(dwg)}); }),
-            "\"C:\\DOCS\\Plan.dwg\" is a DWG drawing, and DWG drawings cannot be read on this "
-            "system: no DWG reader is installed. Save the drawing as DXF to convert it.");
+            "The file \"C:\\DOCS\\Plan.dwg\" is damaged or not a DWG drawing.");
   OleCall again = documents.Get("Item", {Str("plan.dxf")}).Read("Plot");
   EXPECT_EQ(ErrorOf([&] { again.Method("PlotToDevice"); }), "No default printer is set.")
       << "without a device the default printer plots, and there is none";

@@ -54,6 +54,7 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
        "999\r\nmade by hand\r\n0\r\nSECTION\r\n",
        {"DXF - AutoCAD Interchange"}},
       {HostFamily::AutoCAD, "b.dxf", "AutoCAD Binary DXF\r\n\x1A", {"DXF - AutoCAD Interchange"}},
+      {HostFamily::AutoCAD, "p.DWG", "AC1027\0\0", {"DXF - AutoCAD Interchange"}},
   };
   for (const Case& test : cases) {
     EXPECT_EQ(Choose(test.family, test.name, test.content).filters, test.filters) << test.name;
@@ -83,9 +84,8 @@ TEST_F(ImportFiltersTest, FilesOfAnotherTypeOrFormatAreRefusedWithTheReason) {
             "The file \"r.dxf\" is damaged or not a DXF drawing.");
   EXPECT_EQ(Refusal(HostFamily::Excel, "a.doc", kCompound),
             "Excel cannot open \"a.doc\": it does not read files of type \".doc\".");
-  EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.DWG", "AC1027"),
-            "\"plan.DWG\" is a DWG drawing, and DWG drawings cannot be read on this system: no "
-            "DWG reader is installed. Save the drawing as DXF to convert it.");
+  EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.dwg", "0\nSECTION\n"),
+            "The file \"plan.dwg\" is damaged or not a DWG drawing.");
   try {
     ChooseImportFilter(HostFamily::Word, temp.Path() / "gone.doc", "C:\\gone.doc");
     ADD_FAILURE() << "chosen";

@@ -27,7 +27,8 @@ TEST_F(OfficeHostsTest, AnOfficeThatCannotStartFailsTheCreation) {
       runtime, Services(), []() -> std::unique_ptr<platform::hosts::Office> {
         throw platform::Error("LibreOffice could not be started (exit code 1)");
       });
-  EXPECT_EQ(ErrorOf([&] { automation.Start(HostPass::Word, hostApp); }), "Server execution failed");
+  EXPECT_EQ(ErrorOf([&] { automation.Start(HostPass::Word, hostApp); }),
+            "Server execution failed.\r\nLibreOffice could not be started (exit code 1)");
   EXPECT_TRUE(hostApp.IsEmpty());
 }
 

@@ -129,6 +129,46 @@ TEST_F(RegistryStoreTest, ADamagedFileIsLeftAsItWasAndNamedWithItsLine) {
       << "only the store and its lock file: no temporary file is left behind";
 }
 
+TEST_F(RegistryStoreTest, AReadOnlyStoreIsReadButNeverReplaced) {
+  store.SetValue("", "v", RegValue::Dword(1));
+  const std::string before = ReadFile(store.File());
+  std::filesystem::permissions(store.File(), std::filesystem::perms::owner_read);
+  try {
+    store.SetValue("", "v", RegValue::Dword(2));
+    ADD_FAILURE() << "a read-only store was changed";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Message(),
+              "Cannot write \"" + store.File().string() + "\": the file is read-only");
+  }
+  EXPECT_EQ(store.GetValue("", "v"), RegValue::Dword(1));
+  EXPECT_EQ(ReadFile(store.File()), before);
+  EXPECT_EQ(std::filesystem::status(store.File()).permissions(),
+            std::filesystem::perms::owner_read);
+}
+
+TEST_F(RegistryStoreTest, KeysNestedDeeperThanWindowsAllowsAreRefused) {
+  std::string key = "K";
+  for (int depth = 2; depth <= 512; ++depth) key += "\\K";
+  store.CreateKey(key);
+  EXPECT_TRUE(store.KeyExists(key));
+  EXPECT_THROW(store.CreateKey(key + "\\Deeper"), Error);
+  EXPECT_FALSE(store.KeyExists(key + "\\Deeper"));
+  auto regFile =
+      temp.WriteFile("deep.reg", "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" +
+                                     key + "\\Deeper]\n");
+  EXPECT_THROW(store.Import(regFile), Error);
+  EXPECT_FALSE(store.KeyExists(key + "\\Deeper"));
+}
+
+TEST_F(RegistryStoreTest, TemporaryStoresOfAKilledWriterAreRemovedByTheNextChange) {
+  store.SetValue("", "v", RegValue::Dword(1));
+  temp.WriteFile("profile/.user.reg.a1B2c3", std::string(4096, 'x'));
+  temp.WriteFile("profile/.other.reg.a1B2c3", "not the store's");
+  store.SetValue("", "v", RegValue::Dword(2));
+  EXPECT_FALSE(std::filesystem::exists(folder / ".user.reg.a1B2c3"));
+  EXPECT_TRUE(std::filesystem::exists(folder / ".other.reg.a1B2c3"));
+}
+
 TEST_F(RegistryStoreTest, ImportMergesAndExportWritesTheSubtree) {
   store.CreateKey("Keep");
   store.SetValue("Keep", "v", RegValue::String("kept"));

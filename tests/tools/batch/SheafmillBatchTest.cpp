@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,13 @@ TEST_F(SheafmillBatchTest, WrongUsageExplainsItselfAndExitsWith2) {
       {{(docs / "missing").string()},
        "the folder " + (docs / "missing").string() + " does not exist"},
       {{"C:\\nowhere"}, "the folder C:\\nowhere does not exist"},
+      {{"--report", (docs / "no" / "r.csv").string(), docs.string()},
+       "cannot write the report " + (docs / "no" / "r.csv").string() +
+           ": No such file or directory"},
+      {{"--report=", docs.string()}, "--report needs a file name (- for standard output)"},
+      {{"--recursive", docs.string(), (docs / "pdf").string()},
+       "the DESTINATION " + (docs / "pdf").string() + " lies inside SOURCE " + docs.string() +
+           "; with --recursive it must lie outside"},
   };
   for (const auto& [args, message] : cases) {
     const BatchResult result = Batch(args);
@@ -94,17 +102,19 @@ TEST_F(SheafmillBatchTest, WrongUsageExplainsItselfAndExitsWith2) {
     EXPECT_EQ(result.out, "");
   }
   Doc("a.txt", "text");
-  const BatchResult file = Batch({(docs / "a.txt").string()});
+  const BatchResult file = Batch({"--recursive", (docs / "a.txt").string()});
   EXPECT_EQ(file.exitStatus, 2);
   EXPECT_TRUE(
       file.err.starts_with("sheafmill-batch: " + (docs / "a.txt").string() + " is not a folder\n"))
       << file.err;
-  // Nothing was started: no file appeared anywhere.
+  // Nothing was started: no file appeared anywhere, no folder was made.
   EXPECT_EQ(Files(docs), std::vector<std::string>{"a.txt"});
 
   const BatchResult help = Batch({"--help", "ignored"});
   EXPECT_EQ(help.exitStatus, 0);
-  EXPECT_TRUE(Contains(help.out, "--keep-existing")) << help.out;
+  for (const char* option : {"--keep-existing", "--keep-going", "--recursive", "--report"}) {
+    EXPECT_TRUE(Contains(help.out, option)) << help.out;
+  }
   EXPECT_TRUE(Contains(help.out, "Exit status:")) << help.out;
   EXPECT_EQ(help.err, "");
 }
@@ -145,20 +155,30 @@ TEST_F(SheafmillBatchTest, OnATerminalTheStatusIsOneLineRewrittenInPlaceAndFinis
   BatchProcess wide(args, Environment(), {100});
   const BatchResult result = wide.Finish();
   EXPECT_EQ(result.exitStatus, 0) << result.err;
-  // Each line is rewritten from its start with the rest of the old one cleared; the terminal
-  // ends lines with CR LF.
-  EXPECT_EQ(result.out,
-            "\rPreparing for Batch Conversion ...\033[K"
-            "\rPreparing for Batch Conversion ...  Please wait ....\033[K"
-            "\rBatch Conversion Initialization: OK!  Please wait ....\033[K"
-            "\rBatch Conversion Initialization: OK!  Ready to process files.\033[K"
-            "\rBatch Conversion Task: 1/1 files  Ready to process files.\033[K"
-            "\rBatch Conversion Task: 1/1 files  Converting a.txt ....\033[K\r\n"
-            "C:\\DOCS\\a.txt Converted OK!\r\n"
-            "\rTask Complete.\033[K"
-            "\rTask Complete.  Done.\033[K\r\n");
+  // Each line is rewritten from its start with the rest of the old one cleared, after the
+  // progress bar; the terminal ends lines with CR LF.
+  EXPECT_EQ(
+      result.out,
+      "\r[....................] 0/1  Preparing for Batch Conversion ...\033[K"
+      "\r[....................] 0/1  Preparing for Batch Conversion ...  Please wait ....\033[K"
+      "\r[....................] 0/1  Batch Conversion Initialization: OK!  Please wait ....\033[K"
+      "\r[....................] 0/1  Batch Conversion Initialization: OK!  Ready to process "
+      "files.\033[K"
+      "\r[....................] 0/1  Batch Conversion Task: 1/1 files  Ready to process "
+      "files.\033[K"
+      "\r[....................] 0/1  Batch Conversion Task: 1/1 files  Converting a.txt "
+      "....\033[K\r\n"
+      "C:\\DOCS\\a.txt Converted OK!\r\n"
+      "\r[####################] 1/1  Task Complete.\033[K"
+      "\r[####################] 1/1  Task Complete.  Done.\033[K\r\n");
+  // With documents still to come the bar tells the time left.
+  Doc("b.txt", "plain text");
+  Doc("c.txt", "plain text");
+  const std::string three = BatchProcess(args, Environment(), {120}).Finish().out;
+  EXPECT_TRUE(Contains(three, "\r[######..............] 1/3 0:")) << three;
+  EXPECT_TRUE(Contains(three, " left  Batch Conversion Task: 2/3 files")) << three;
 
-  // A narrow terminal gets the lines cut short, so that they never wrap.
+  // A narrow terminal gets the lines cut short, so that they never wrap, and no bar.
   BatchProcess narrow(args, Environment(), {24});
   const std::string out = narrow.Finish().out;
   EXPECT_NE(out.find("\rBatch Conversion Task: \033[K"), std::string::npos) << out;
@@ -201,6 +221,96 @@ TEST_F(SheafmillBatchTest, AFailingFileEndsTheRunWithItsMessageOnStandardErrorAn
   EXPECT_FALSE(Contains(result.out, "c.txt")) << result.out;
   EXPECT_EQ(Files(docs), (std::vector<std::string>{"a.pdf", "a.txt", "b.txt", "c.txt"}));
   // Closing the window after the failed run switched the driver off all the same.
+  EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+}
+
+TEST_F(SheafmillBatchTest, KeepGoingConvertsPastAFailureAndTheReportListsEveryDocument) {
+  Doc("a.txt", "plain text");
+  Doc("b.txt", "unreadable text");
+  Doc("c, d.txt", "plain text");
+  const fs::path report = temp.Path() / "report.csv";
+  const BatchResult result =
+      Batch({"--keep-going", "--report", report.string(), "--types", "txt", docs.string()});
+
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err,
+            "C:\\DOCS\\b.txt conversion failed!\n"
+            "C:\\DOCS\\b.txt is damaged or not a Word document\n");
+  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\c, d.txt Converted OK!\n")) << result.out;
+  EXPECT_TRUE(result.out.ends_with("Task Complete.\nDone.\n2 converted, 1 failed.\n"))
+      << result.out;
+  EXPECT_EQ(Files(docs),
+            (std::vector<std::string>{"a.pdf", "a.txt", "b.txt", "c, d.pdf", "c, d.txt"}));
+  // One row per document in the order of the run; quoted where a field needs it.
+  const std::string csv = testsupport::ReadFile(report);
+  const std::string a = (docs / "a").string();
+  const std::string b = (docs / "b").string();
+  const std::string c = (docs / "c, d").string();
+  const std::regex rows("source,pdf,status,reason,pages,seconds\r\n" + a + "\\.txt," + a +
+                        "\\.pdf,converted,,1,[0-9]+\\.[0-9]{2}\r\n" + b + "\\.txt,,failed," +
+                        "C:\\\\DOCS\\\\b\\.txt is damaged or not a Word document,,[0-9.]+\r\n\"" +
+                        c + "\\.txt\",\"" + c + "\\.pdf\",converted,,1,[0-9.]+\r\n");
+  EXPECT_TRUE(std::regex_match(csv, rows)) << csv;
+
+  // Without --keep-going the failure ends the run; the report on standard output lists what
+  // it left out, and the status lines go to standard error.
+  fs::remove(docs / "a.pdf");
+  const BatchResult stopped = Batch({"--report", "-", "--types", "txt", docs.string()});
+  EXPECT_EQ(stopped.exitStatus, 1);
+  EXPECT_TRUE(std::regex_match(
+      stopped.out,
+      std::regex("source,pdf,status,reason,pages,seconds\r\n" + a + ".*,converted,.*\r\n" + b +
+                 ".*,failed,.*\r\n\"" + c + "\\.txt\",,skipped,,,\r\n")))
+      << stopped.out;
+  EXPECT_TRUE(Contains(stopped.err, "C:\\DOCS\\a.txt Converted OK!\n")) << stopped.err;
+}
+
+TEST_F(SheafmillBatchTest, RecursiveConvertsEveryFolderIntoItsPlaceButHiddenOnesAndLinksOut) {
+  Doc("a.txt", "plain text");
+  Doc("sub/b.txt", "plain text");
+  Doc("sub/deeper/c.txt", "plain text");
+  Doc(".hidden/h.txt", "plain text");
+  Doc("empty/notes.xls", "not ticked");
+  temp.WriteFile("home/outside/o.txt", "plain text");
+  fs::create_directory_symlink(home / "outside", docs / "away");
+  fs::create_directory_symlink(docs, docs / "sub" / "loop");
+  const fs::path out = home / "pdf";
+  const BatchResult result = Batch({"--recursive", "--types", "txt", docs.string(), out.string()});
+
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(Files(out), (std::vector<std::string>{"a.pdf", "sub"}));
+  EXPECT_EQ(Files(out / "sub"), (std::vector<std::string>{"b.pdf", "deeper"}));
+  EXPECT_EQ(Files(out / "sub" / "deeper"), std::vector<std::string>{"c.pdf"});
+  EXPECT_EQ(Files(home / "outside"), std::vector<std::string>{"o.txt"});
+  EXPECT_EQ(Files(docs / ".hidden"), std::vector<std::string>{"h.txt"});
+  EXPECT_LT(result.out.find("C:\\DOCS\\a.txt Converted OK!"),
+            result.out.find("C:\\DOCS\\SUB\\DEEPER\\c.txt Converted OK!"))
+      << result.out;
+
+  // Without DESTINATION each PDF goes beside its source.
+  const BatchResult beside = Batch({"--recursive", "--types", "txt", docs.string()});
+  EXPECT_EQ(beside.exitStatus, 0) << beside.err;
+  EXPECT_EQ(Files(docs / "sub" / "deeper"), (std::vector<std::string>{"c.pdf", "c.txt"}));
+  EXPECT_TRUE(fs::exists(docs / "a.pdf"));
+}
+
+TEST_F(SheafmillBatchTest, ASecondRunOnTheSameProfileIsRefusedWhileTheFirstOwnsThePrinter) {
+  for (const char* name : {"s1.txt", "s2.txt"}) Doc(name, "slow text");
+  temp.WriteFile("home/other/o.txt", "plain text");
+  BatchProcess first({"--types", "txt", docs.string()}, Environment());
+  ASSERT_TRUE(first.WaitFor("Converting s1.txt")) << first.SoFar().out;
+  const BatchResult second = Batch({"--types", "txt", (home / "other").string()});
+  const BatchResult result = first.Finish();
+
+  EXPECT_EQ(second.exitStatus, 1);
+  EXPECT_TRUE(std::regex_match(
+      second.err, std::regex("The PDF printer \"VELTRA Ashgrove PDF Creator\" is in use by another "
+                             "conversion run: sheafmill-batch \\(process [0-9]+\\)\\.\n"
+                             "Convert again when that run has finished\\.\n")))
+      << second.err;
+  EXPECT_EQ(Files(home / "other"), std::vector<std::string>{"o.txt"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(Files(docs), (std::vector<std::string>{"s1.pdf", "s1.txt", "s2.pdf", "s2.txt"}));
   EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
 }
 
