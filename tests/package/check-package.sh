@@ -21,7 +21,8 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build" >"$scratch/cpack.lo
 [ -f "$deb" ] || { fail "CPack made no $deb"; exit 1; }
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 
-# The files, but for what other parts install into the program's own share folder.
+# The files, but for the DWG reader's node modules and what other parts install into the
+# program's own share folder.
 expected=$(
   printf '%s\n' ./usr/bin/sheafmill ./usr/bin/sheafmill-batch ./usr/bin/sheafmill-driver \
     ./usr/bin/sheafmill-reg ./usr/libexec/sheafmill/sheafmill \
@@ -29,7 +30,10 @@ expected=$(
     ./usr/share/applications/sheafmill.desktop \
     ./usr/share/metainfo/org.sheafmill.Sheafmill.metainfo.xml \
     ./usr/share/doc/sheafmill/changelog.gz ./usr/share/doc/sheafmill/copyright \
-    ./usr/share/lintian/overrides/sheafmill
+    ./usr/share/lintian/overrides/sheafmill \
+    ./usr/libexec/sheafmill/programs/dwg/dwg2dxf.mjs \
+    ./usr/libexec/sheafmill/programs/dwg/package.json \
+    ./usr/libexec/sheafmill/programs/dwg/package-lock.json
   for page in sheafmill sheafmill-batch sheafmill-driver sheafmill-reg; do
     echo "./usr/share/man/man1/$page.1.gz"
   done
@@ -37,7 +41,8 @@ expected=$(
     echo "./usr/share/icons/hicolor/${size}x$size/apps/sheafmill.png"
   done
 )
-actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | grep -v '^\./usr/share/sheafmill/')
+actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | grep -v -e '^\./usr/share/sheafmill/' \
+  -e '^\./usr/libexec/sheafmill/programs/dwg/node_modules/')
 if ! diff <(sort <<<"$expected") <(sort <<<"$actual") >"$scratch/files.diff"; then
   fail "the package's files differ from the expected ones (< missing, > unexpected):"
   cat "$scratch/files.diff" >&2
