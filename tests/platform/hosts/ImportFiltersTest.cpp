@@ -54,6 +54,22 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
        "999\r\nmade by hand\r\n0\r\nSECTION\r\n",
        {"DXF - AutoCAD Interchange"}},
       {HostFamily::AutoCAD, "b.dxf", "AutoCAD Binary DXF\r\n\x1A", {"DXF - AutoCAD Interchange"}},
+      // Names the application does not know: the bytes alone decide.
+      {HostFamily::Word, "report.docm", kZip, {"MS Word 2007 XML"}},
+      {HostFamily::Word, "notes.txt~", "plain words\r\n", {"Text (encoded)"}},
+      {HostFamily::Word, "x.docbak", kCompound, {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
+      {HostFamily::Word, "letter.doc ", "{\\rtf1 x}", {"Rich Text Format"}},
+      {HostFamily::Word,
+       "letter.doc",
+       "text saved under the name of a document",
+       {"Text (encoded)"}},
+      {HostFamily::Excel, "book.xlsm", kZip, {"Calc MS Excel 2007 XML"}},
+      {HostFamily::Excel, "a.doc", kCompound, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
+      {HostFamily::PowerPoint, "deck.pptm", kZip, {"Impress MS PowerPoint 2007 XML"}},
+      // No pinned filter reads these: the office's type detection chooses.
+      {HostFamily::Word, "perfect.doc", std::string("\xFFWPC\x10\0\0\0\x01\x0A", 10), {}},
+      {HostFamily::Excel, "old.xls", std::string("\x09\x04\x06\0\0\0\x10\0", 8), {}},
+      {HostFamily::PowerPoint, "old.ppt", std::string("\0\x01\x02", 3), {}},
   };
   for (const Case& test : cases) {
     EXPECT_EQ(Choose(test.family, test.name, test.content).filters, test.filters) << test.name;
@@ -74,15 +90,19 @@ TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
   EXPECT_EQ(Choose(HostFamily::Word, "cut.txt", text + "\xE2\x82\xAC").options, "UTF8");
 }
 
+TEST_F(ImportFiltersTest, TypeDetectionChoosesAmongTheApplicationsOwnKindsOfDocument) {
+  EXPECT_EQ(Choose(HostFamily::Word, "w.doc", kZip.substr(0, 3)).documentServices,
+            Filters({"com.sun.star.text.TextDocument", "com.sun.star.text.WebDocument",
+                     "com.sun.star.text.GlobalDocument"}));
+  EXPECT_EQ(Choose(HostFamily::Excel, "e.xls", kZip.substr(0, 3)).documentServices,
+            Filters({"com.sun.star.sheet.SpreadsheetDocument"}));
+  EXPECT_EQ(Choose(HostFamily::PowerPoint, "p.ppt", "").documentServices,
+            Filters({"com.sun.star.presentation.PresentationDocument"}));
+}
+
 TEST_F(ImportFiltersTest, FilesOfAnotherTypeOrFormatAreRefusedWithTheReason) {
-  EXPECT_EQ(Refusal(HostFamily::Word, "r.doc", "random bytes that are no document"),
-            "The file \"r.doc\" is damaged or not a Word document.");
-  EXPECT_EQ(Refusal(HostFamily::Excel, "r.xls", kZip.substr(0, 3)),
-            "The file \"r.xls\" is damaged or not an Excel workbook.");
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "r.dxf", "0\nLINE\n"),
             "The file \"r.dxf\" is damaged or not a DXF drawing.");
-  EXPECT_EQ(Refusal(HostFamily::Excel, "a.doc", kCompound),
-            "Excel cannot open \"a.doc\": it does not read files of type \".doc\".");
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.DWG", "AC1027"),
             "\"plan.DWG\" is a DWG drawing, and DWG drawings cannot be read on this system: no "
             "DWG reader is installed. Save the drawing as DXF to convert it.");
