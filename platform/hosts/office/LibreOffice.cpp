@@ -9,6 +9,7 @@
 #include <rtl/ref.hxx>
 
 #include "platform/hosts/CompoundFile.h"
+#include "platform/hosts/office/FileAlias.h"
 #include "platform/hosts/office/LibreOfficeDocument.h"
 #include "platform/hosts/office/LoadInteraction.h"
 #include "platform/hosts/office/OfficeSession.h"
@@ -72,7 +73,8 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
                                                   const std::string& displayName,
                                                   const ImportFilter& filter) {
   std::string action = "opening \"" + displayName + "\"";
-  rtl::OUString url = FileUrl(file);
+  FileAlias alias(file, session_->Folder().Temp());
+  rtl::OUString url = FileUrl(alias.Path());
   rtl::Reference<LoadInteraction> interaction(new LoadInteraction);
   auto component = session_->Call(action, [&] {
     css::uno::Reference<css::lang::XComponent> loaded;

@@ -225,11 +225,15 @@ std::string Excel4Worksheet() {
 }
 
 TEST_F(LibreOfficeHostsTest, FilesAreReadByWhatTheyHoldWhateverTheirNameOrAge) {
+  // A name in Latin-1, as older systems wrote them: not UTF-8.
+  std::ofstream(docs / "caf\xE9.txt") << "Caf\xE9 au lait\n";
+  std::optional<std::string> latin = files.ToWindows(docs / "caf\xE9.txt");
+  ASSERT_TRUE(latin);
   std::vector<std::pair<HostPass, std::vector<std::string>>> passes = {
       {HostPass::Word,
        {Place(kExamples / "memo.docx", "memo.docm"), Write("notes.txt~", "Notes to self.\n"),
         Place(kExamples / "report.doc", "x.docbak"),
-        Place(kExamples / "summary.rtf", "summary.rtf ")}},
+        Place(kExamples / "summary.rtf", "summary.rtf "), *latin}},
       {HostPass::Excel, {Write("old.xls", Excel4Worksheet())}},
       {HostPass::PowerPoint, {Place(kExamples / "slides.ppt", "slides.pptm")}},
   };
