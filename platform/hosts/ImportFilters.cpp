@@ -8,6 +8,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/Error.h"
+#include "platform/hosts/LegacyCharset.h"
 
 namespace platform::hosts {
 namespace {
@@ -150,10 +151,10 @@ bool IsUtf8(std::string_view head) {
 }
 
 // The character set of a plain text file, in the office's names: Unicode text when it says
-// so with a byte-order mark or reads as UTF-8, else the Windows code page Word assumes.
+// so with a byte-order mark or reads as UTF-8, else the legacy character set it reads as.
 std::string TextCharset(std::string_view head) {
   if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return "UNICODE";
-  return IsUtf8(head) ? "UTF8" : "MS_1252";
+  return IsUtf8(head) ? "UTF8" : LegacyCharset(head);
 }
 
 // Whether the head reads as text: UTF-16 with its mark, or bytes without the control

@@ -1,5 +1,9 @@
 #include "platform/hosts/ImportFilters.h"
 
+#include <iconv.h>
+
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "platform/Error.h"
@@ -13,6 +17,20 @@ using Filters = std::vector<std::string>;
 
 const std::string kCompound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 const std::string kZip("PK\x03\x04", 4);
+
+// `text` (UTF-8) in the character set `charset`, as iconv names it.
+std::string Encoded(const std::string& text, const char* charset) {
+  iconv_t converter = ::iconv_open(charset, "UTF-8");
+  std::string out(text.size() * 4, '\0');
+  char* in = const_cast<char*>(text.data());
+  char* to = out.data();
+  size_t inLeft = text.size(), outLeft = out.size();
+  size_t converted = ::iconv(converter, &in, &inLeft, &to, &outLeft);
+  ::iconv_close(converter);
+  EXPECT_NE(converted, static_cast<size_t>(-1)) << charset;
+  out.resize(out.size() - outLeft);
+  return out;
+}
 
 class ImportFiltersTest : public testing::Test {
  protected:
@@ -79,6 +97,19 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
 TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
   EXPECT_EQ(Choose(HostFamily::Word, "u.txt", "caf\xC3\xA9").options, "UTF8");
   EXPECT_EQ(Choose(HostFamily::Word, "w.txt", "caf\xE9 au lait").options, "MS_1252");
+  // Legacy text without a mark: the character set it reads as.
+  const std::string russian =
+      "Широкая электрификация южных губерний даст мощный толчок подъёму сельского хозяйства.\n";
+  const std::string japanese = "これは日本語のテキストです。漢字とひらがなとカタカナ。\n";
+  for (auto [charset, text, office] :
+       std::vector<std::tuple<const char*, std::string, const char*>>{
+           {"KOI8-R", russian, "KOI8_R"},
+           {"CP866", russian, "IBM_866"},
+           {"CP1251", russian, "MS_1251"},
+           {"SHIFT_JIS", japanese, "SJIS"}}) {
+    EXPECT_EQ(Choose(HostFamily::Word, "legacy.txt", Encoded(text, charset)).options, office)
+        << charset;
+  }
   EXPECT_EQ(Choose(HostFamily::Word, "b.txt",
                    std::string("\xFF\xFE"
                                "a\0",
