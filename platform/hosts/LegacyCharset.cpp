@@ -12,10 +12,9 @@ namespace {
 constexpr char kWordDefault[] = "MS_1252";
 
 // uchardet's names are the IANA ones ("WINDOWS-1251", "IBM866", "SHIFT_JIS"); the office's
-// follow its own table ("MS_1251", "IBM_866", "SJIS").
+// follow its own table ("MS_1251", "IBM_866", "SHIFT_JIS").
 std::string OfficeName(std::string name) {
   name = AsciiUpper(name);
-  if (name == "SHIFT_JIS") return "SJIS";
   if (name == "UTF-8" || name == "ASCII") return "UTF8";
   if (name == "GB18030") return "GB_18030";
   if (name == "MAC-CYRILLIC") return "APPLE_CYRILLIC";

@@ -7,7 +7,7 @@
 
 namespace platform::hosts {
 
-// The office's name of the character set `text` most likely is in ("KOI8_R", "SJIS"), or
+// The office's name of the character set `text` most likely is in ("KOI8_R", "SHIFT_JIS"), or
 // "MS_1252", the code page Word assumes, when the guess is not clear.
 std::string LegacyCharset(std::string_view text);
 

@@ -106,7 +106,7 @@ TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
            {"KOI8-R", russian, "KOI8_R"},
            {"CP866", russian, "IBM_866"},
            {"CP1251", russian, "MS_1251"},
-           {"SHIFT_JIS", japanese, "SJIS"}}) {
+           {"SHIFT_JIS", japanese, "SHIFT_JIS"}}) {
     EXPECT_EQ(Choose(HostFamily::Word, "legacy.txt", Encoded(text, charset)).options, office)
         << charset;
   }
