@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev
   libqpdf-dev qpdf
+  libuchardet-dev
   xvfb xauth fonts-liberation2 librsvg2-common
   poppler-utils
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui

@@ -1,12 +1,14 @@
 #include "platform/hosts/ImportFilters.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <string_view>
 #include <vector>
 
 #include "platform/AsciiCase.h"
 #include "platform/Error.h"
+#include "platform/hosts/LegacyCharset.h"
 
 namespace platform::hosts {
 namespace {
@@ -51,6 +53,35 @@ const std::vector<Rule>& Rules() {
       {AutoCAD, ".dwg", {Dwg}, {"DXF - AutoCAD Interchange"}},
   };
   return rules;
+}
+
+// What type detection may choose among: the kinds of document the application makes.
+std::vector<std::string> DocumentServices(HostFamily family) {
+  switch (family) {
+    case HostFamily::Word:
+      return {"com.sun.star.text.TextDocument", "com.sun.star.text.WebDocument",
+              "com.sun.star.text.GlobalDocument"};
+    case HostFamily::Excel:
+      return {"com.sun.star.sheet.SpreadsheetDocument"};
+    case HostFamily::PowerPoint:
+      return {"com.sun.star.presentation.PresentationDocument"};
+    default:
+      return {};
+  }
+}
+
+// The type a name the application does not know is read as: its own documents'.
+std::string_view MainExtension(HostFamily family) {
+  switch (family) {
+    case HostFamily::Excel:
+      return ".xls";
+    case HostFamily::PowerPoint:
+      return ".ppt";
+    case HostFamily::AutoCAD:
+      return ".dxf";
+    default:
+      return ".doc";
+  }
 }
 
 const char* DocumentType(HostFamily family, std::string_view extension) {
@@ -122,10 +153,20 @@ bool IsUtf8(std::string_view head) {
 }
 
 // The character set of a plain text file, in the office's names: Unicode text when it says
-// so with a byte-order mark or reads as UTF-8, else the Windows code page Word assumes.
+// so with a byte-order mark or reads as UTF-8, else the legacy character set it reads as.
 std::string TextCharset(std::string_view head) {
   if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return "UNICODE";
-  return IsUtf8(head) ? "UTF8" : "MS_1252";
+  return IsUtf8(head) ? "UTF8" : LegacyCharset(head);
+}
+
+// Whether the head reads as text: UTF-16 with its mark, or bytes without the control
+// characters that only binary formats hold.
+bool LooksLikeText(std::string_view head) {
+  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return true;
+  return std::none_of(head.begin(), head.end(), [](char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && (byte == 0 || !std::strchr("\t\n\v\f\r\x1A\x1B", c));
+  });
 }
 
 Format Sniff(std::string_view head) {
@@ -162,23 +203,34 @@ const char* HostFamilyName(HostFamily family) {
 ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& file,
                                 const std::string& displayName) {
   std::string extension = AsciiUpper(file.extension().string());
-  auto isType = [&](const Rule& rule) {
-    return rule.family == family && SameTextAscii(rule.extension, extension);
-  };
-  if (std::none_of(Rules().begin(), Rules().end(), isType)) {
-    throw Error(std::string(HostFamilyName(family)) + " cannot open \"" + displayName +
-                "\": it does not read files of type \"" + file.extension().string() + "\".");
-  }
   std::string head = ReadHead(file, displayName);
   Format format = Sniff(head);
-  for (const Rule& rule : Rules()) {
-    if (!isType(rule) || !Accepts(rule, format)) continue;
-    ImportFilter filter{rule.filters, "", DocumentType(family, extension)};
-    if (rule.filters.front() == "Text (encoded)") filter.options = TextCharset(head);
-    return filter;
+  auto rule = [&](std::string_view type) -> const Rule* {
+    for (const Rule& candidate : Rules()) {
+      if (candidate.family == family && SameTextAscii(candidate.extension, type) &&
+          Accepts(candidate, format)) {
+        return &candidate;
+      }
+    }
+    return nullptr;
+  };
+  bool known = std::any_of(Rules().begin(), Rules().end(), [&](const Rule& candidate) {
+    return candidate.family == family && SameTextAscii(candidate.extension, extension);
+  });
+  const Rule* chosen = rule(known ? std::string_view(extension) : MainExtension(family));
+  // Word reads text whatever the file is called.
+  if (!chosen && family == HostFamily::Word && format == Format::Other && LooksLikeText(head)) {
+    chosen = rule(".txt");
   }
-  throw Error("The file \"" + displayName + "\" is damaged or not " +
-              DocumentType(family, extension) + ".");
+  ImportFilter filter{{}, "", DocumentType(family, extension), DocumentServices(family)};
+  if (chosen) {
+    filter.filters = chosen->filters;
+    if (chosen->filters.front() == "Text (encoded)") filter.options = TextCharset(head);
+  } else if (family == HostFamily::AutoCAD) {
+    throw Error("The file \"" + displayName + "\" is damaged or not " +
+                DocumentType(family, extension) + ".");
+  }
+  return filter;
 }
 
 }  // namespace platform::hosts

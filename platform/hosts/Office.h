@@ -14,12 +14,14 @@ namespace platform::hosts {
 enum class DocumentKind { Text, WebPage, Spreadsheet, Presentation, Drawing };
 
 // How to read a file. The import filters are the office's names: the first reads the usual
-// format; when it cannot read the file, the office picks among the others (older binary
-// formats of the same application) the one that recognises it.
+// format; when it cannot read the file, or when there is none, the office's type detection
+// picks a filter that recognises it among those that make a document of the application's
+// kinds (its document services).
 struct ImportFilter {
   std::vector<std::string> filters;
   std::string options;       // the filter's options (a text file's character set)
   std::string documentType;  // for messages: "a Word document"
+  std::vector<std::string> documentServices;  // "com.sun.star.text.TextDocument"
 };
 
 class OfficeDocument {

@@ -2,11 +2,10 @@
 
 #include <unistd.h>
 
-#include <cctype>
-#include <cstring>
 #include <fstream>
 
 #include "platform/Error.h"
+#include "platform/hosts/FileUrl.h"
 #include "platform/hosts/OfficeProcess.h"
 
 namespace fs = std::filesystem;
@@ -17,20 +16,6 @@ namespace {
 constexpr auto kSetUpLimit = std::chrono::seconds(60);
 // Marks a template that was copied completely.
 constexpr char kReadyMark[] = "ready";
-
-// "file:///..." with every byte outside the unreserved characters and "/" escaped.
-std::string FileUrl(const fs::path& folder) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string url = "file://";
-  for (unsigned char c : folder.string()) {
-    if (std::isalnum(c) || std::strchr("/-._~", c)) {
-      url += static_cast<char>(c);
-    } else {
-      url += {'%', hex[c >> 4], hex[c & 0xF]};
-    }
-  }
-  return url;
-}
 
 }  // namespace
 

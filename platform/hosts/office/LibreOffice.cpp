@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/document/XTypeDetection.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <rtl/ref.hxx>
 
 #include "platform/hosts/CompoundFile.h"
+#include "platform/hosts/office/FileAlias.h"
 #include "platform/hosts/office/LibreOfficeDocument.h"
 #include "platform/hosts/office/LoadInteraction.h"
 #include "platform/hosts/office/OfficeSession.h"
@@ -20,6 +22,18 @@ namespace {
 // Documents load without running macros or updating links, as a viewer would.
 constexpr sal_Int16 kNeverExecuteMacros = 0;  // css::document::MacroExecMode::NEVER_EXECUTE
 constexpr sal_Int16 kNoUpdate = 0;            // css::document::UpdateDocMode::NO_UPDATE
+// A filter that reads files (css::document::FilterFlags IMPORT).
+constexpr sal_Int32 kImportFlag = 0x1;
+
+// The value of the property `name` in `properties`, or the type's default.
+template <typename T>
+T Value(const css::uno::Sequence<css::beans::PropertyValue>& properties, const char* name) {
+  T value{};
+  for (const css::beans::PropertyValue& property : properties) {
+    if (property.Name.equalsAscii(name)) property.Value >>= value;
+  }
+  return value;
+}
 
 std::optional<DocumentKind> KindOf(const css::uno::Reference<css::lang::XComponent>& component) {
   css::uno::Reference<css::lang::XServiceInfo> info(component, css::uno::UNO_QUERY);
@@ -59,14 +73,20 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
                                                   const std::string& displayName,
                                                   const ImportFilter& filter) {
   std::string action = "opening \"" + displayName + "\"";
-  rtl::OUString url = FileUrl(file);
+  FileAlias alias(file, session_->Folder().Temp());
+  rtl::OUString url = FileUrl(alias.Path());
   rtl::Reference<LoadInteraction> interaction(new LoadInteraction);
   auto component = session_->Call(action, [&] {
-    auto loaded = Load(url, ToOUString(filter.filters.front()), filter, *interaction);
-    // The usual format comes first; an older one of the same application is looked for only
-    // when the usual one cannot read the file.
-    if (loaded.is() || interaction->Refusal() != LoadInteraction::Reason::Unreadable) return loaded;
-    std::optional<rtl::OUString> other = DetectOtherFilter(url, filter);
+    css::uno::Reference<css::lang::XComponent> loaded;
+    if (!filter.filters.empty()) {
+      loaded = Load(url, ToOUString(filter.filters.front()), filter, *interaction);
+    }
+    // The usual format comes first; the others of the application are looked for only when
+    // it cannot read the file.
+    if (loaded.is() || interaction->Refusal() == LoadInteraction::Reason::PasswordProtected) {
+      return loaded;
+    }
+    std::optional<rtl::OUString> other = DetectOtherFilter(url, filter, *interaction);
     if (!other) return loaded;
     interaction = new LoadInteraction;
     return Load(url, *other, filter, *interaction);
@@ -110,25 +130,46 @@ css::uno::Reference<css::lang::XComponent> LibreOffice::Load(const rtl::OUString
   return {};
 }
 
-// The office's type detection tells which of the other filters recognises the file, if any.
+// The filter the office's type detection finds for the file, when it makes a document of the
+// application's kinds and is not the one tried already. Plain text filters read any bytes:
+// they are left to the choice by name and content. A password the detection asks for is
+// refused through `interaction`, as a load's is.
 std::optional<rtl::OUString> LibreOffice::DetectOtherFilter(const rtl::OUString& url,
-                                                            const ImportFilter& filter) {
-  if (filter.filters.size() < 2) return std::nullopt;
+                                                            const ImportFilter& filter,
+                                                            LoadInteraction& interaction) {
+  const auto& context = session_->Context();
+  auto create = [&](const char* service) {
+    return context->getServiceManager()->createInstanceWithContext(
+        rtl::OUString::createFromAscii(service), context);
+  };
   css::uno::Reference<css::document::XTypeDetection> detection(
-      session_->Context()->getServiceManager()->createInstanceWithContext(
-          "com.sun.star.document.TypeDetection", session_->Context()),
-      css::uno::UNO_QUERY_THROW);
-  auto descriptor = Properties({Property("URL", css::uno::Any(url))});
-  detection->queryTypeByDescriptor(descriptor, true);
-  for (const css::beans::PropertyValue& property : std::as_const(descriptor)) {
-    rtl::OUString name;
-    if (property.Name != "FilterName" || !(property.Value >>= name)) continue;
-    if (std::find(filter.filters.begin() + 1, filter.filters.end(), ToUtf8(name)) !=
-        filter.filters.end()) {
-      return name;
-    }
+      create("com.sun.star.document.TypeDetection"), css::uno::UNO_QUERY_THROW);
+  auto descriptor = Properties(
+      {Property("URL", css::uno::Any(url)),
+       Property("InteractionHandler",
+                css::uno::Any(css::uno::Reference<css::task::XInteractionHandler>(&interaction)))});
+  rtl::OUString type = detection->queryTypeByDescriptor(descriptor, true);
+  if (type.isEmpty()) return std::nullopt;
+  rtl::OUString name = Value<rtl::OUString>(descriptor, "FilterName");
+  if (name.isEmpty()) {
+    css::uno::Reference<css::container::XNameAccess> types(detection, css::uno::UNO_QUERY_THROW);
+    name = Value<rtl::OUString>(
+        types->getByName(type).get<css::uno::Sequence<css::beans::PropertyValue>>(),
+        "PreferredFilter");
   }
-  return std::nullopt;
+  css::uno::Reference<css::container::XNameAccess> filters(
+      create("com.sun.star.document.FilterFactory"), css::uno::UNO_QUERY_THROW);
+  if (name.isEmpty() || name.startsWith("Text") || !filters->hasByName(name)) return std::nullopt;
+  auto properties = filters->getByName(name).get<css::uno::Sequence<css::beans::PropertyValue>>();
+  std::string service = ToUtf8(Value<rtl::OUString>(properties, "DocumentService"));
+  bool tried = !filter.filters.empty() && filter.filters.front() == ToUtf8(name);
+  bool imports = (Value<sal_Int32>(properties, "Flags") & kImportFlag) != 0;
+  if (tried || !imports ||
+      std::find(filter.documentServices.begin(), filter.documentServices.end(), service) ==
+          filter.documentServices.end()) {
+    return std::nullopt;
+  }
+  return name;
 }
 
 }  // namespace platform::hosts::uno

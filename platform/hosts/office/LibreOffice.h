@@ -33,7 +33,8 @@ class LibreOffice : public Office {
       const rtl::OUString& url, const rtl::OUString& filterName, const ImportFilter& filter,
       LoadInteraction& interaction);
   std::optional<rtl::OUString> DetectOtherFilter(const rtl::OUString& url,
-                                                 const ImportFilter& filter);
+                                                 const ImportFilter& filter,
+                                                 LoadInteraction& interaction);
 
   std::shared_ptr<OfficeSession> session_;  // shared with the open documents
 };

@@ -68,6 +68,8 @@ class OfficeSession {
   const com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2>& Desktop() const {
     return desktop_;
   }
+  // The instance's private folder.
+  const InstanceFolder& Folder() const { return folder_; }
   // The office's own component context, to create its services.
   const com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext>& Context() const {
     return remote_;

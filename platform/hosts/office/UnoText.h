@@ -22,7 +22,8 @@ inline std::string ToUtf8(const rtl::OUString& text) {
   return std::string(utf8.getStr(), static_cast<size_t>(utf8.getLength()));
 }
 
-// "file:///..." with every character that needs it escaped.
+// "file:///..." with every byte that needs it escaped: a name that is not UTF-8 keeps its
+// bytes.
 rtl::OUString FileUrl(const std::filesystem::path& path);
 
 inline com::sun::star::beans::PropertyValue Property(const char* name,

@@ -1,5 +1,9 @@
 #include "platform/hosts/ImportFilters.h"
 
+#include <iconv.h>
+
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "platform/Error.h"
@@ -13,6 +17,20 @@ using Filters = std::vector<std::string>;
 
 const std::string kCompound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 const std::string kZip("PK\x03\x04", 4);
+
+// `text` (UTF-8) in the character set `charset`, as iconv names it.
+std::string Encoded(const std::string& text, const char* charset) {
+  iconv_t converter = ::iconv_open(charset, "UTF-8");
+  std::string out(text.size() * 4, '\0');
+  char* in = const_cast<char*>(text.data());
+  char* to = out.data();
+  size_t inLeft = text.size(), outLeft = out.size();
+  size_t converted = ::iconv(converter, &in, &inLeft, &to, &outLeft);
+  ::iconv_close(converter);
+  EXPECT_NE(converted, static_cast<size_t>(-1)) << charset;
+  out.resize(out.size() - outLeft);
+  return out;
+}
 
 class ImportFiltersTest : public testing::Test {
  protected:
@@ -55,6 +73,22 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
        {"DXF - AutoCAD Interchange"}},
       {HostFamily::AutoCAD, "b.dxf", "AutoCAD Binary DXF\r\n\x1A", {"DXF - AutoCAD Interchange"}},
       {HostFamily::AutoCAD, "p.DWG", "AC1027\0\0", {"DXF - AutoCAD Interchange"}},
+      // Names the application does not know: the bytes alone decide.
+      {HostFamily::Word, "report.docm", kZip, {"MS Word 2007 XML"}},
+      {HostFamily::Word, "notes.txt~", "plain words\r\n", {"Text (encoded)"}},
+      {HostFamily::Word, "x.docbak", kCompound, {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
+      {HostFamily::Word, "letter.doc ", "{\\rtf1 x}", {"Rich Text Format"}},
+      {HostFamily::Word,
+       "letter.doc",
+       "text saved under the name of a document",
+       {"Text (encoded)"}},
+      {HostFamily::Excel, "book.xlsm", kZip, {"Calc MS Excel 2007 XML"}},
+      {HostFamily::Excel, "a.doc", kCompound, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
+      {HostFamily::PowerPoint, "deck.pptm", kZip, {"Impress MS PowerPoint 2007 XML"}},
+      // No pinned filter reads these: the office's type detection chooses.
+      {HostFamily::Word, "perfect.doc", std::string("\xFFWPC\x10\0\0\0\x01\x0A", 10), {}},
+      {HostFamily::Excel, "old.xls", std::string("\x09\x04\x06\0\0\0\x10\0", 8), {}},
+      {HostFamily::PowerPoint, "old.ppt", std::string("\0\x01\x02", 3), {}},
   };
   for (const Case& test : cases) {
     EXPECT_EQ(Choose(test.family, test.name, test.content).filters, test.filters) << test.name;
@@ -64,6 +98,19 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
 TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
   EXPECT_EQ(Choose(HostFamily::Word, "u.txt", "caf\xC3\xA9").options, "UTF8");
   EXPECT_EQ(Choose(HostFamily::Word, "w.txt", "caf\xE9 au lait").options, "MS_1252");
+  // Legacy text without a mark: the character set it reads as.
+  const std::string russian =
+      "Широкая электрификация южных губерний даст мощный толчок подъёму сельского хозяйства.\n";
+  const std::string japanese = "これは日本語のテキストです。漢字とひらがなとカタカナ。\n";
+  for (auto [charset, text, office] :
+       std::vector<std::tuple<const char*, std::string, const char*>>{
+           {"KOI8-R", russian, "KOI8_R"},
+           {"CP866", russian, "IBM_866"},
+           {"CP1251", russian, "MS_1251"},
+           {"SHIFT_JIS", japanese, "SHIFT_JIS"}}) {
+    EXPECT_EQ(Choose(HostFamily::Word, "legacy.txt", Encoded(text, charset)).options, office)
+        << charset;
+  }
   EXPECT_EQ(Choose(HostFamily::Word, "b.txt",
                    std::string("\xFF\xFE"
                                "a\0",
@@ -75,15 +122,19 @@ TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
   EXPECT_EQ(Choose(HostFamily::Word, "cut.txt", text + "\xE2\x82\xAC").options, "UTF8");
 }
 
+TEST_F(ImportFiltersTest, TypeDetectionChoosesAmongTheApplicationsOwnKindsOfDocument) {
+  EXPECT_EQ(Choose(HostFamily::Word, "w.doc", kZip.substr(0, 3)).documentServices,
+            Filters({"com.sun.star.text.TextDocument", "com.sun.star.text.WebDocument",
+                     "com.sun.star.text.GlobalDocument"}));
+  EXPECT_EQ(Choose(HostFamily::Excel, "e.xls", kZip.substr(0, 3)).documentServices,
+            Filters({"com.sun.star.sheet.SpreadsheetDocument"}));
+  EXPECT_EQ(Choose(HostFamily::PowerPoint, "p.ppt", "").documentServices,
+            Filters({"com.sun.star.presentation.PresentationDocument"}));
+}
+
 TEST_F(ImportFiltersTest, FilesOfAnotherTypeOrFormatAreRefusedWithTheReason) {
-  EXPECT_EQ(Refusal(HostFamily::Word, "r.doc", "random bytes that are no document"),
-            "The file \"r.doc\" is damaged or not a Word document.");
-  EXPECT_EQ(Refusal(HostFamily::Excel, "r.xls", kZip.substr(0, 3)),
-            "The file \"r.xls\" is damaged or not an Excel workbook.");
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "r.dxf", "0\nLINE\n"),
             "The file \"r.dxf\" is damaged or not a DXF drawing.");
-  EXPECT_EQ(Refusal(HostFamily::Excel, "a.doc", kCompound),
-            "Excel cannot open \"a.doc\": it does not read files of type \".doc\".");
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.dwg", "0\nSECTION\n"),
             "The file \"plan.dwg\" is damaged or not a DWG drawing.");
   try {

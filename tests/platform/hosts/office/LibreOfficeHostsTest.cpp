@@ -284,6 +284,45 @@ TEST_F(LibreOfficeHostsTest, EveryExamplePrintsAsAPdfWithPagesTitledWithItsFileN
   EXPECT_EQ(testsupport::PdfPageCount(driver.jobs[5].pdf), 3) << "one page per slide";
 }
 
+// A worksheet as Excel 4.0 saved it: a bare record stream, no compound file around it.
+std::string Excel4Worksheet() {
+  auto record = [](uint16_t type, const std::string& data) {
+    std::string bytes(4, '\0');
+    PutLe(bytes, 0, type, 2);
+    PutLe(bytes, 2, static_cast<uint32_t>(data.size()), 2);
+    return bytes + data;
+  };
+  std::string label("\0\0\0\0\0\0\x0B\0Excel sheet", 19);
+  return record(0x0409, std::string("\0\0\x10\0\0\0", 6)) + record(0x0204, label) +
+         record(0x000A, "");
+}
+
+TEST_F(LibreOfficeHostsTest, FilesAreReadByWhatTheyHoldWhateverTheirNameOrAge) {
+  // A name in Latin-1, as older systems wrote them: not UTF-8.
+  std::ofstream(docs / "caf\xE9.txt") << "Caf\xE9 au lait\n";
+  std::optional<std::string> latin = files.ToWindows(docs / "caf\xE9.txt");
+  ASSERT_TRUE(latin);
+  std::vector<std::pair<HostPass, std::vector<std::string>>> passes = {
+      {HostPass::Word,
+       {Place(kExamples / "memo.docx", "memo.docm"), Write("notes.txt~", "Notes to self.\n"),
+        Place(kExamples / "report.doc", "x.docbak"),
+        Place(kExamples / "summary.rtf", "summary.rtf "), *latin}},
+      {HostPass::Excel, {Write("old.xls", Excel4Worksheet())}},
+      {HostPass::PowerPoint, {Place(kExamples / "slides.ppt", "slides.pptm")}},
+  };
+  size_t printed = 0;
+  for (const auto& [pass, paths] : passes) {
+    automation.Start(pass, hostApp);
+    for (const std::string& path : paths) {
+      SCOPED_TRACE(path);
+      automation.PrintOne(pass, hostApp, path, path.substr(8));
+      ASSERT_EQ(driver.jobs.size(), ++printed);
+      EXPECT_GE(testsupport::PdfPageCount(driver.jobs.back().pdf), 1);
+    }
+    automation.End(pass, hostApp);
+  }
+}
+
 TEST_F(LibreOfficeHostsTest, ThroughThePdfDriverEachDocumentLandsUnderTheNameTheProgramExpects) {
   platform::driver::PdfDriver pdfDriver(store, files, system);
   pdfDriver.RegisterWith(spooler);
