@@ -306,7 +306,7 @@ TEST_F(LibreOfficeHostsTest, FilesAreReadByWhatTheyHoldWhateverTheirNameOrAge) {
       {HostPass::Word,
        {Place(kExamples / "memo.docx", "memo.docm"), Write("notes.txt~", "Notes to self.\n"),
         Place(kExamples / "report.doc", "x.docbak"),
-        Place(kExamples / "summary.rtf", "summary.rtf "), *latin}},
+        Place(kExamples / "letter.rtf", "letter.rtf "), *latin}},
       {HostPass::Excel, {Write("old.xls", Excel4Worksheet())}},
       {HostPass::PowerPoint, {Place(kExamples / "slides.ppt", "slides.pptm")}},
   };
