@@ -2,6 +2,7 @@
 
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,9 @@
 namespace ui {
 
 namespace {
+
+// The icon and the gap before a node's text.
+constexpr int kIconRoom = 20;
 
 constexpr long kStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_EDIT_LABELS | wxBORDER_SIMPLE;
@@ -295,6 +299,22 @@ void WxTreeView::ShowLaidOut() {
   TreeNode* shown = std::exchange(toShow_, nullptr);
   Window()->EnsureVisible(Item(shown));
   if (showAtTop_) ScrollToTop(shown);
+  ScrollToText(shown);
+}
+
+// The control scrolls only up and down; a node nested deeper than the tree is wide has its
+// text brought in from the right, with its icon.
+void WxTreeView::ScrollToText(TreeNode* node) {
+  wxRect text;
+  if (!Window()->GetBoundingRect(Item(node), text, true)) return;
+  if (text.x >= 0 && text.GetRight() < Window()->GetClientSize().x) return;
+  int unitX = 0;
+  int unitY = 0;
+  Window()->GetScrollPixelsPerUnit(&unitX, &unitY);
+  int startX = 0;
+  int startY = 0;
+  Window()->GetViewStart(&startX, &startY);
+  if (unitX > 0) Window()->Scroll(std::max(0, startX + (text.x - kIconRoom) / unitX), -1);
 }
 
 // The control scrolls an item into sight at the nearer edge; the item goes to the top here.

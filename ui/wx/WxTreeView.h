@@ -68,6 +68,7 @@ class WxTreeView : public WxControl<TreeView, wxTreeCtrl> {
   void ShowWhenLaidOut(TreeNode* node, bool atTop);
   void ShowLaidOut();
   void ScrollToTop(TreeNode* node);
+  void ScrollToText(TreeNode* node);
   void Native(const std::function<void()>& call);
   void RunHook(const std::function<void()>& hook);
   void Expanding(wxTreeEvent& event);

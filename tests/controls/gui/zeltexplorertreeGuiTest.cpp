@@ -164,6 +164,8 @@ TEST_F(ZELExplorerTreeGuiTest, AFolderSelectedDeepDownIsScrolledIntoSight) {
   ASSERT_TRUE(native.GetBoundingRect(selected, rect, true));
   EXPECT_GE(rect.y, 0);
   EXPECT_LE(rect.GetBottom(), native.GetClientSize().y);
+  EXPECT_GE(rect.x, 0);  // its text too, not only its row
+  EXPECT_LT(rect.x, native.GetClientSize().x);
   int startX = 0;
   int startY = 0;
   native.GetViewStart(&startX, &startY);
