@@ -152,13 +152,24 @@ void TForm1::FormCloseQuery(bool& canClose) {
     canClose = false;
     return;
   }
-  // A run of another window or process that owns the driver now keeps it pointed at its folder.
-  run_.SwitchDriverOff();
   canClose = true;
+  ResetDriverOnClose();
 }
 
 void TForm1::FormClose() {
-  run_.SwitchDriverOff();
+  ResetDriverOnClose();
+}
+
+// Closing is always allowed: a registry that cannot be read or written any more is reported,
+// once for both writes, and the window closes all the same.
+void TForm1::ResetDriverOnClose() {
+  try {
+    // A run of another window or process that owns the driver keeps it pointed at its folder.
+    run_.SwitchDriverOff();
+  } catch (...) {
+    if (!closeErrorShown_) kit_.App().ShowException(std::current_exception());
+    closeErrorShown_ = true;
+  }
 }
 
 void TForm1::Button1Click() {
@@ -235,12 +246,12 @@ void TForm1::UpdateSourceMask() {
 }
 
 void TForm1::ZELExplorerTree1Change(controls::TZELExplorerTree&, ui::TreeNode*) {
-  ZELExplorerView1->OpenPath(ZELExplorerTree1->Directory());
-  ZELExplorerTree2->SetDirectory(ZELExplorerTree1->Directory());
+  ZELExplorerView1->OpenPath(ZELExplorerTree1->DiskDirectory());
+  ZELExplorerTree2->SetDirectory(ZELExplorerTree1->DiskDirectory());
 }
 
 void TForm1::ZELExplorerTree2Change(controls::TZELExplorerTree&, ui::TreeNode*) {
-  ZELExplorerView2->OpenPath(ZELExplorerTree2->Directory());
+  ZELExplorerView2->OpenPath(ZELExplorerTree2->DiskDirectory());
 }
 
 std::array<ui::CheckBox*, 7> TForm1::FileTypeBoxes() const {
@@ -253,11 +264,11 @@ bool TForm1::BoxChecked(int number) {
 }
 
 std::string TForm1::SourceDirectory() {
-  return ZELExplorerTree1->Directory();
+  return ZELExplorerTree1->DiskDirectory();
 }
 
 std::string TForm1::DestinationDirectory() {
-  return ZELExplorerTree2->Directory();
+  return ZELExplorerTree2->DiskDirectory();
 }
 
 void TForm1::SetSourceMask(const std::string& mask) {

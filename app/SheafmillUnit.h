@@ -130,6 +130,7 @@ class TForm1 : private ConversionWindow {
   void ShowMessage(const std::string& text) override;
   void EnableRunControls(bool enabled) override;
   void CloseIfAsked();
+  void ResetDriverOnClose();
   // CheckBox1 ... CheckBox7, in their numbers' order.
   std::array<ui::CheckBox*, 7> FileTypeBoxes() const;
 
@@ -139,4 +140,5 @@ class TForm1 : private ConversionWindow {
   ConversionRun run_;
   // The user asked to close the window while a run was in progress.
   bool closeAfterRun_ = false;
+  bool closeErrorShown_ = false;
 };

@@ -330,13 +330,19 @@ std::string TZELExplorerTree::Directory() const {
   return entry == nullptr ? std::string() : entry->FullPath;
 }
 
+std::string TZELExplorerTree::DiskDirectory() const {
+  TreeNode* node = base_->Selected();
+  if (node == nullptr) return "nil";
+  TZELDirectoryEntry* entry = Entry(node);
+  return entry == nullptr ? std::string() : entry->DiskPath;
+}
+
 void TZELExplorerTree::SetDirectory(const std::string& value) {
   if (value.empty()) throw platform::Error("Invalid Directory Name");
   if (value == "nil") return;
   std::string path = CheckedDirectory(WithBackslash(value));
   ui::BusyCursor busy(application_);
   ui::TreeUpdate batch(*base_);
-  path = System::UpperAscii(path);
   // Walk down one node per "\": C:\, then C:\DOCS\, then C:\DOCS\2024\ ...
   TreeNode* node = nullptr;
   TreeNode* level = base_->FirstNode();
@@ -363,14 +369,20 @@ std::string TZELExplorerTree::CheckedDirectory(std::string value) {
   return value;
 }
 
+// Folders may differ in letter case alone (Docs and docs): the one spelt exactly as the
+// prefix wins, else the first whose name matches when letter case is ignored.
 TreeNode* TZELExplorerTree::FindNode(TreeNode* first, const std::string& prefix) {
+  TreeNode* caseless = nullptr;
+  const std::string upper = System::UpperAscii(prefix);
   for (TreeNode* node = first; node != nullptr; node = base_->NextSibling(node)) {
     TZELDirectoryEntry* entry = Entry(node);
-    if (entry != nullptr && System::CompareTextIgnoreCase(entry->FullPath, prefix) == 0) {
-      return node;
+    if (entry == nullptr) continue;
+    if (entry->DiskPath == prefix) return node;
+    if (caseless == nullptr && System::CompareTextIgnoreCase(entry->FullPath, upper) == 0) {
+      caseless = node;
     }
   }
-  return nullptr;
+  return caseless;
 }
 
 bool TZELExplorerTree::FolderExists(const std::string& path) {

@@ -78,7 +78,11 @@ class TZELExplorerTree {
 
   // "nil" when no folder is selected, else the selected node's FullPath.
   std::string Directory() const;
-  // Selects the folder; "" raises "Invalid Directory Name", "nil" does nothing.
+  // The selected folder in the letter case of its names on disk, ending in "\"; "nil" when
+  // none is selected. Two folders whose names differ in letter case alone differ here.
+  std::string DiskDirectory() const;
+  // Selects the folder; "" raises "Invalid Directory Name", "nil" does nothing. Of folders
+  // whose names differ in letter case alone, the one spelt as in `value` is chosen.
   void SetDirectory(const std::string& value);
   bool Network() const { return network_; }
   void SetNetwork(bool network);

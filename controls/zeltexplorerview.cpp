@@ -87,6 +87,12 @@ class DirectoryScope {
   std::string saved_;
 };
 
+// `folder` and `name` joined by one "\".
+std::string InFolder(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == '\\') return folder + name;
+  return folder + "\\" + name;
+}
+
 }  // namespace
 
 // What OpenPath found in a path: the folder it names, and a pattern or a file name in it.
@@ -115,7 +121,7 @@ TZELExplorerView::TZELExplorerView(platform::FileSystem& files, platform::Shell&
 }
 
 void TZELExplorerView::SetFolder(const std::string& path) {
-  if (SameFileName(path, folder_)) return;
+  if (SameFolder(path)) return;
   // A relative path starts from the folder shown, not from where another list left the
   // process.
   if (files_.DirectoryExists(folder_)) files_.SetCurrentDirectory(folder_);
@@ -168,6 +174,7 @@ void TZELExplorerView::Reload() {
 void TZELExplorerView::ReadEntries() {
   if (!base_->HasWindow()) return;
   EnterDirectory(folder_);
+  diskFolder_ = files_.DiskSpelling(folder_).value_or(folder_);
   base_->Clear();
   {
     std::optional<ui::BusyCursor> busy;
@@ -201,9 +208,15 @@ void TZELExplorerView::EnterDirectory(const std::string& path) {
   }
 }
 
+// The folder shown, also in its letter case on disk: on a host whose names are
+// case-sensitive, Docs and docs may be two folders.
+bool TZELExplorerView::SameFolder(const std::string& path) const {
+  if (!SameFileName(path, folder_)) return false;
+  return files_.DiskSpelling(path).value_or(path) == files_.DiskSpelling(folder_).value_or(folder_);
+}
+
 std::string TZELExplorerView::FullPath(const std::string& entry) const {
-  if (!folder_.empty() && folder_.back() == '\\') return folder_ + entry;
-  return folder_ + "\\" + entry;
+  return InFolder(folder_, entry);
 }
 
 // The full path of the current entry, or "" when it is not selected.
@@ -277,7 +290,9 @@ int TZELExplorerView::FindEntry(const std::string& fileName) const {
 void TZELExplorerView::DrawItem(ui::Canvas& canvas, int index, const ui::Rect& rect) {
   const std::string& entry = base_->Item(index);
   canvas.FillRect(rect);
-  platform::ShellFileInfo info = shell_.GetFileInfo(FullPath(entry), kIconFlags);
+  // The folder as the disk spells it: an upper-cased name would make every row's lookup
+  // search the parent folder for it.
+  platform::ShellFileInfo info = shell_.GetFileInfo(InFolder(diskFolder_, entry), kIconFlags);
   if (info.ok && info.imageList != 0) canvas.DrawIcon(rect.left, rect.top, info.iconIndex);
   canvas.DrawString(rect.left + kTextLeft, rect.top, entry);
 }

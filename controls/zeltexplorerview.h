@@ -87,6 +87,7 @@ class TZELExplorerView {
   void AddMatches(const std::string& pattern, std::optional<ui::BusyCursor>& busy);
   void AddEntry(std::string name, std::optional<ui::BusyCursor>& busy);
   void EnterDirectory(const std::string& path);
+  bool SameFolder(const std::string& path) const;
   std::string FullPath(const std::string& entry) const;
   std::string CurrentFileName();
   ParsedPath ParsePath(const std::string& path);
@@ -100,6 +101,7 @@ class TZELExplorerView {
   ui::Application& application_;
   std::unique_ptr<ui::SortedListBox> base_;
   std::string folder_;
+  std::string diskFolder_;  // folder_ in the letter case of the disk, found at each read
   std::string mask_;
   TEditCharCase charCase_ = TEditCharCase::ecLowerCase;
 };

@@ -122,7 +122,16 @@ int SortedListBox::ColumnWidth() const {
 }
 
 int SortedListBox::RowsPerColumn() const {
-  return std::max(1, ClientHeight() / itemHeight_);
+  int height = ClientHeight() - (NeedsColumnBar() ? ColumnBarHeight() : 0);
+  return std::max(1, height / itemHeight_);
+}
+
+// Whether the columns at the full client height overflow the width; the bar then only
+// takes more rows away, so the answer stands once the bar is shown.
+bool SortedListBox::NeedsColumnBar() const {
+  if (!Multicolumn() || Count() == 0) return false;
+  int fullRows = std::max(1, ClientHeight() / itemHeight_);
+  return (Count() - 1) / fullRows + 1 > VisibleUnits();
 }
 
 // Scroll units: rows of a one-column list, columns of a multi-column list.
@@ -140,7 +149,6 @@ void SortedListBox::SetTopIndex(int index) {
   int lastTop = std::max(0, units - VisibleUnits());
   int unit = std::clamp(UnitOf(std::max(0, index)), 0, lastTop);
   top_ = Multicolumn() ? unit * RowsPerColumn() : unit;
-  rowsAtTop_ = RowsPerColumn();
   Changed();
 }
 
@@ -175,9 +183,9 @@ void SortedListBox::ScrollTo(int position) {
   SetTopIndex(Multicolumn() ? position * RowsPerColumn() : position);
 }
 
-// A multi-column list keeps its first visible column when the rows per column change.
+// The first visible entry stays in sight; in a multi-column list its column comes first.
 void SortedListBox::Resized() {
-  SetTopIndex(Multicolumn() ? top_ / rowsAtTop_ * RowsPerColumn() : top_);
+  SetTopIndex(top_);
 }
 
 void SortedListBox::Click(int index, KeyModifiers modifiers) {

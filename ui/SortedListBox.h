@@ -72,8 +72,10 @@ class SortedListBox : public Control {
   // The layout in client pixels.
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
-  int ColumnWidth() const;    // client width div Columns, at least 1; the client width for 0
-  int RowsPerColumn() const;  // whole rows that fit the client height, at least 1
+  int ColumnWidth() const;  // client width div Columns, at least 1; the client width for 0
+  // Whole rows that fit the client height, at least 1; a multi-column list whose columns do
+  // not all fit leaves room for its scroll bar below the rows.
+  int RowsPerColumn() const;
   int TopIndex() const { return top_; }
   void SetTopIndex(int index);
   Rect ItemRect(int index) const;
@@ -104,11 +106,17 @@ class SortedListBox : public Control {
   virtual bool HasRoomForItem() const { return true; }
   // The kit reports a new client size.
   void Resized();
+  // The height of the scroll bar that the kit shows inside the client area, below the rows,
+  // while a multi-column list has more columns than fit. The client height does not count
+  // it out: the layout decides whether the bar is needed, so showing or hiding the bar never
+  // changes the layout that asked for it.
+  virtual int ColumnBarHeight() const { return 0; }
 
  private:
   void ResetWindowState();
   bool Multicolumn() const { return columns_ > 0; }
   int VisibleUnits() const;
+  bool NeedsColumnBar() const;
   int UnitOf(int index) const;
   int MoveTarget(ListKey key) const;
   // Scrolls the focus into view, repaints, and notifies when the user's action changed the
@@ -125,7 +133,6 @@ class SortedListBox : public Control {
   int focus_ = -1;
   int anchor_ = -1;
   int top_ = 0;
-  int rowsAtTop_ = 1;  // the rows per column when top_ was set
 };
 
 }  // namespace ui

@@ -187,6 +187,16 @@ std::optional<std::string> FileSystem::ToWindows(const std::filesystem::path& ho
   return best;
 }
 
+std::optional<std::string> FileSystem::DiskSpelling(const std::string& winPath) const {
+  const auto path = WindowsPath::Parse(winPath, current_);
+  if (!path) return std::nullopt;
+  const Resolved resolved = Resolve(*path);
+  if (!resolved.host || resolved.error != 0) return std::nullopt;
+  const auto names = NamesBelow(*resolved.host, drives_.at(path->DriveLetter()));
+  if (!names) return std::nullopt;
+  return WindowsPath{path->DriveLetter(), *names}.ToString();
+}
+
 uint32_t FileSystem::GetLogicalDrives() const {
   uint32_t mask = 0;
   for (const auto& drive : drives_) mask |= 1u << (drive.first - 'A');

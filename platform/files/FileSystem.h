@@ -48,6 +48,10 @@ class FileSystem {
   // The drive path of an absolute host path ("C:\Docs\a.doc"), or nothing when no drive
   // maps it. The drive with the longest matching host folder wins.
   std::optional<std::string> ToWindows(const std::filesystem::path& hostPath) const;
+  // The absolute drive path of an existing file or folder with each name in the letter case
+  // of the host ("E:\DOCS" gives "E:\Docs"), so that later calls find each name at once;
+  // nothing when it does not exist.
+  std::optional<std::string> DiskSpelling(const std::string& winPath) const;
 
   uint32_t GetLogicalDrives() const;  // bit 0 = A ... bit 25 = Z
   // DRIVE_FIXED, DRIVE_REMOTE (a network file system), DRIVE_REMOVABLE (under /media),

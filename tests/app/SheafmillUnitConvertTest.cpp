@@ -136,12 +136,29 @@ TEST_F(SheafmillUnitConvertTest, TheDestinationFollowsTheSourceButNotTheOtherWay
   f.ZELExplorerTree2->SetDirectory("C:\\Desk\\Out");
   EXPECT_EQ(f.ZELExplorerTree1->Directory(), "C:\\DESK\\");
   EXPECT_EQ(f.ZELExplorerTree2->Directory(), "C:\\DESK\\OUT\\");
-  EXPECT_EQ(f.ZELExplorerView2->Folder(), "C:\\DESK\\OUT");
+  EXPECT_EQ(f.ZELExplorerView2->Folder(), "C:\\Desk\\Out");  // as the disk spells it
 
   f.ZELExplorerTree1->SetDirectory("C:\\Other");
   EXPECT_EQ(EntriesOf(*f.ZELExplorerView1), Texts{"x.doc"});
   EXPECT_EQ(f.ZELExplorerTree2->Directory(), "C:\\OTHER\\");
-  EXPECT_EQ(f.ZELExplorerView2->Folder(), "C:\\OTHER");
+  EXPECT_EQ(f.ZELExplorerView2->Folder(), "C:\\Other");
+}
+
+// Folders whose names differ in letter case alone: the one picked is the one listed, and the
+// destination follows to that one too.
+TEST_F(SheafmillUnitConvertTest, OfFoldersDifferingInLetterCaseThePickedOneIsListed) {
+  for (const char* folder : {"Docs", "docs", "DOCS"}) {
+    world.Temp().WriteFile(std::string("home/") + folder + "/" + folder + ".doc", "text");
+  }
+  TForm1& f = Create();
+  for (const std::string folder : {"docs", "DOCS", "Docs"}) {
+    SCOPED_TRACE(folder);
+    f.ZELExplorerTree1->SetDirectory("C:\\" + folder);
+    EXPECT_EQ(f.ZELExplorerTree1->DiskDirectory(), "C:\\" + folder + "\\");
+    EXPECT_EQ(EntriesOf(*f.ZELExplorerView1), Texts{folder + ".doc"});
+    EXPECT_EQ(f.ZELExplorerTree2->DiskDirectory(), "C:\\" + folder + "\\");
+    EXPECT_EQ(f.ZELExplorerView2->Folder(), "C:\\" + folder);
+  }
 }
 
 TEST_F(SheafmillUnitConvertTest, ConvertTurnsTheListedDocumentsIntoPdfFiles) {
@@ -204,7 +221,7 @@ TEST_F(SheafmillUnitConvertTest, AFailedFileIsReportedAndTheWindowStaysUsable) {
   TForm1& f = Create();
   Button(f.Button4).Click();
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "C:\\DESK\\a.doc conversion failed!\r\nThe document is damaged.");
+  EXPECT_EQ(Messages()[0].text, "C:\\Desk\\a.doc conversion failed!\r\nThe document is damaged.");
   EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::None);
   EXPECT_TRUE(f.Button4->Enabled());
   EXPECT_EQ(office.word.Alive(), 0);

@@ -106,6 +106,8 @@ WxDropDownList::WxDropDownList(Container& parent, const ui::Bounds& bounds)
   Window()->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& event) {
     const int index = event.GetSelection();
     App().Dispatch([this, index] { Pick(index); });
+    // An error box shown by the pick's handlers covered the control while it was painting.
+    if (Window()) Window()->Refresh();
   });
   Deliver(wxEVT_COMBOBOX_CLOSEUP, [this] { CloseUp(); });
 }

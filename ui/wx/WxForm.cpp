@@ -4,6 +4,7 @@
 #include <wx/frame.h>
 #include <wx/icon.h>
 #include <wx/panel.h>
+#include <wx/utils.h>
 
 #include "platform/Error.h"
 #include "ui/Control.h"
@@ -98,7 +99,12 @@ int WxForm::ShowModal() {
   ResetModalResult();
   modal_ = true;
   dialog_->CallAfter([this] { FocusFirst(); });
-  dialog_->ShowModal();
+  {
+    // The other windows stay disabled until the dialog's handlers are done, also when the
+    // dialog closed while one of them still waited (on a program it started, say).
+    wxWindowDisabler othersDisabled(dialog_);
+    dialog_->ShowModal();
+  }
   modal_ = false;
   return ModalResult();
 }

@@ -1,5 +1,7 @@
 #pragma once
 // A label of the wx kit: text drawn by wx itself, so that it takes mouse clicks on GTK too.
+// Like the platform's labels it is as wide as its text; only the box or form it lies in cuts
+// it off, at the box's inner edge.
 
 #include <wx/generic/stattextg.h>
 
@@ -20,6 +22,9 @@ class WxLabel : public WxControl<Label, wxGenericStaticText> {
   void SetBold(bool bold) override;
 
  private:
+  void FitToText();
+  int ClipRight() const;
+
   bool bold_ = false;
 };
 

@@ -92,7 +92,7 @@ KeyModifiers ModifiersOf(const wxKeyboardState& state) {
 
 WxListWindow::WxListWindow(wxWindow* parent, wxPoint at, wxSize size)
     : wxWindow(parent, wxID_ANY, at, size,
-               wxBORDER_SIMPLE | wxWANTS_CHARS | wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE) {
+               wxBORDER_SIMPLE | wxWANTS_CHARS | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE) {
   SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 
@@ -101,6 +101,15 @@ WxSortedListBox::WxSortedListBox(Container& parent, const ui::Bounds& bounds)
         return new WxListWindow(client, at, size);
       }) {
   WxListWindow& window = *Window();
+  columnBar_ =
+      new wxScrollBar(&window, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_HORIZONTAL);
+  columnBar_->Hide();
+  for (const auto& type :
+       {wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM, wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN,
+        wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN, wxEVT_SCROLL_THUMBTRACK,
+        wxEVT_SCROLL_THUMBRELEASE, wxEVT_SCROLL_CHANGED}) {
+    columnBar_->Bind(type, [this](wxScrollEvent& event) { OnColumnBarScroll(event); });
+  }
   window.Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaint(); });
   window.Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) { OnMouseDown(event); });
   window.Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& event) { OnMouseDown(event); });
@@ -132,6 +141,10 @@ int WxSortedListBox::ClientHeight() const {
   return Window() ? Window()->GetClientSize().y : 0;
 }
 
+int WxSortedListBox::ColumnBarHeight() const {
+  return columnBar_ ? columnBar_->GetBestSize().y : 0;
+}
+
 const wxBitmap& WxSortedListBox::Icon(int iconIndex) {
   auto known = icons_.find(iconIndex);
   if (known != icons_.end()) return known->second;
@@ -160,25 +173,38 @@ void WxSortedListBox::Changed() {
   });
 }
 
-// Only a scroll bar that really changes is set again: showing or hiding one resizes the
-// client area, and the resize would otherwise set the bars again, without end.
+// The vertical bar is set again only when it really changes: showing or hiding it resizes
+// the client area, and the resize would otherwise set the bars again, without end.
 void WxSortedListBox::UpdateScrollBars() {
   if (!Window()) return;
   ListScroll scroll = Scroll();
   if (scroll.range <= scroll.page) scroll.range = 0;  // everything in sight: no bar
-  if (shownScroll_ && *shownScroll_ == scroll) return;
-  if (!shownScroll_ || shownScroll_->horizontal != scroll.horizontal) {
-    Window()->SetScrollbar(scroll.horizontal ? wxVERTICAL : wxHORIZONTAL, 0, 0, 0);
-  }
-  int orientation = scroll.horizontal ? wxHORIZONTAL : wxVERTICAL;
-  ListScroll moved = shownScroll_.value_or(scroll);
-  moved.position = scroll.position;
-  if (moved == scroll && shownScroll_) {
-    Window()->SetScrollPos(orientation, scroll.position);
+  UpdateColumnBar(scroll);
+  ListScroll rows = scroll.horizontal ? ListScroll{} : scroll;
+  if (shownRows_ == rows) return;
+  ListScroll moved = shownRows_.value_or(rows);
+  moved.position = rows.position;
+  if (shownRows_ && moved == rows) {
+    Window()->SetScrollPos(wxVERTICAL, rows.position);
   } else {
-    Window()->SetScrollbar(orientation, scroll.position, scroll.page, scroll.range);
+    Window()->SetScrollbar(wxVERTICAL, rows.position, rows.page, rows.range);
   }
-  shownScroll_ = scroll;
+  shownRows_ = rows;
+}
+
+// The column bar spans the client width below the rows, as long as the columns overflow.
+void WxSortedListBox::UpdateColumnBar(const ListScroll& scroll) {
+  bool shown = scroll.horizontal && scroll.range > 0;
+  if (shown) {
+    int height = ColumnBarHeight();
+    columnBar_->SetSize(0, ClientHeight() - height, ClientWidth(), height);
+    if (columnBar_->GetRange() != scroll.range || columnBar_->GetThumbSize() != scroll.page) {
+      columnBar_->SetScrollbar(scroll.position, scroll.page, scroll.range, scroll.page);
+    } else if (columnBar_->GetThumbPosition() != scroll.position) {
+      columnBar_->SetThumbPosition(scroll.position);
+    }
+  }
+  if (columnBar_->IsShown() != shown) columnBar_->Show(shown);
 }
 
 // A list that is seen has its window: the first paint creates it, and with it the owner
@@ -232,6 +258,10 @@ void WxSortedListBox::OnScroll(const wxScrollWinEvent& event) {
     position = event.GetPosition();
   }
   App().Dispatch([this, position] { ScrollTo(position); });
+}
+
+void WxSortedListBox::OnColumnBarScroll(const wxScrollEvent& event) {
+  App().Dispatch([this, position = event.GetPosition()] { ScrollTo(position); });
 }
 
 void WxSortedListBox::OnWheel(const wxMouseEvent& event) {

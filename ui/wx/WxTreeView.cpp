@@ -2,6 +2,7 @@
 
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,9 @@
 namespace ui {
 
 namespace {
+
+// The icon and the gap before a node's text.
+constexpr int kIconRoom = 20;
 
 constexpr long kStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_EDIT_LABELS | wxBORDER_SIMPLE;
@@ -159,6 +163,7 @@ void WxTreeView::Forget(const wxTreeItemId& item) {
   ForgetChildren(item);
   TreeNode* node = Node(item);
   if (node == selected_) selected_ = nullptr;
+  if (node == toShow_) toShow_ = nullptr;
   if (OnNodeRemoved) OnNodeRemoved(node);
 }
 
@@ -269,6 +274,7 @@ void WxTreeView::Select(TreeNode* node) {
       if (!Window()->IsExpanded(*up)) Native([&] { Window()->Expand(*up); });
     }
   }
+  if (node != nullptr) ShowWhenLaidOut(node, false);
   if (node == selected_) return;
   Native([&] { Window()->SelectItem(node == nullptr ? root_ : Item(node)); });
   if (selected_ != node) {  // the control had it selected already and said nothing
@@ -277,9 +283,48 @@ void WxTreeView::Select(TreeNode* node) {
   }
 }
 
+// Rows of nodes just expanded get their places when the control is next idle, and a frozen
+// control scrolls nowhere: scrolling to the node before then measures it where the collapsed
+// parents had left it. So the node is brought into sight once more when the control is next
+// idle, at the top when it was asked to stand there.
+void WxTreeView::ShowWhenLaidOut(TreeNode* node, bool atTop) {
+  bool scheduled = toShow_ != nullptr;
+  toShow_ = node;
+  showAtTop_ = atTop;
+  if (!scheduled) Window()->CallAfter([this] { ShowLaidOut(); });
+}
+
+void WxTreeView::ShowLaidOut() {
+  if (toShow_ == nullptr || Window()->IsFrozen()) return;  // EndUpdate asks again
+  TreeNode* shown = std::exchange(toShow_, nullptr);
+  Window()->EnsureVisible(Item(shown));
+  if (showAtTop_) ScrollToTop(shown);
+  ScrollToText(shown);
+}
+
+// The control scrolls only up and down; a node nested deeper than the tree is wide has its
+// text brought in from the right, with its icon.
+void WxTreeView::ScrollToText(TreeNode* node) {
+  wxRect text;
+  if (!Window()->GetBoundingRect(Item(node), text, true)) return;
+  if (text.x >= 0 && text.GetRight() < Window()->GetClientSize().x) return;
+  int unitX = 0;
+  int unitY = 0;
+  Window()->GetScrollPixelsPerUnit(&unitX, &unitY);
+  int startX = 0;
+  int startY = 0;
+  Window()->GetViewStart(&startX, &startY);
+  if (unitX > 0) Window()->Scroll(std::max(0, startX + (text.x - kIconRoom) / unitX), -1);
+}
+
 // The control scrolls an item into sight at the nearer edge; the item goes to the top here.
 void WxTreeView::MakeFirstVisible(TreeNode* node) {
   if (node == nullptr || !HasWindow()) return;
+  ScrollToTop(node);
+  ShowWhenLaidOut(node, true);
+}
+
+void WxTreeView::ScrollToTop(TreeNode* node) {
   Window()->ScrollTo(Item(node));
   wxRect rect;
   if (!Window()->GetBoundingRect(Item(node), rect)) return;
@@ -299,7 +344,10 @@ void WxTreeView::BeginUpdate() {
 
 void WxTreeView::EndUpdate() {
   if (updateDepth_ == 0) return;
-  if (--updateDepth_ == 0 && Window() != nullptr && Window()->IsFrozen()) Window()->Thaw();
+  if (--updateDepth_ == 0 && Window() != nullptr && Window()->IsFrozen()) {
+    Window()->Thaw();
+    if (toShow_ != nullptr) Window()->CallAfter([this] { ShowLaidOut(); });
+  }
 }
 
 // A native call that raises events: an error of a hook inside it waits until the control

@@ -65,6 +65,10 @@ class WxTreeView : public WxControl<TreeView, wxTreeCtrl> {
   void Forget(const wxTreeItemId& item);
   void ForgetChildren(const wxTreeItemId& item);
   void KeepSelectionOnRoot();
+  void ShowWhenLaidOut(TreeNode* node, bool atTop);
+  void ShowLaidOut();
+  void ScrollToTop(TreeNode* node);
+  void ScrollToText(TreeNode* node);
   void Native(const std::function<void()>& call);
   void RunHook(const std::function<void()>& hook);
   void Expanding(wxTreeEvent& event);
@@ -76,6 +80,8 @@ class WxTreeView : public WxControl<TreeView, wxTreeCtrl> {
   wxTreeItemId root_;
   bool hasWindow_ = false;
   TreeNode* selected_ = nullptr;
+  TreeNode* toShow_ = nullptr;  // to be scrolled into sight once laid out
+  bool showAtTop_ = false;
   int updateDepth_ = 0;
   int ownCalls_ = 0;
   std::exception_ptr hookError_;

@@ -4,11 +4,17 @@
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+#include <wx/msgdlg.h>
+// after msgdlg.h, which it needs
+#include <wx/app.h>
 #include <wx/display.h>
+#include <wx/generic/msgdlgg.h>
 #include <wx/image.h>
 #include <wx/toplevel.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <set>
 
 #include "app/SheafmillUnit.h"
@@ -112,7 +118,12 @@ TEST_F(SheafmillWindowTest, EveryControlStandsAtItsPlaceAndItsCaptionFits) {
     SCOPED_TRACE(d.control->Name());
     auto* native = dynamic_cast<const ui::WxNative&>(*d.control).NativeWindow();
     ASSERT_NE(native, nullptr);
-    EXPECT_EQ(d.control->Bounds(), d.bounds);
+    ui::Bounds bounds = d.control->Bounds();
+    if (dynamic_cast<const ui::Label*>(d.control) != nullptr) {
+      EXPECT_EQ(bounds.width, Needed(*d.control).x);  // a label is as wide as its text
+      bounds.width = d.bounds.width;
+    }
+    EXPECT_EQ(bounds, d.bounds);
     EXPECT_TRUE(native->IsShown());
     EXPECT_EQ(ui::FromWx(native->GetLabel()), d.caption);
     wxFont font = native->GetFont();
@@ -124,6 +135,40 @@ TEST_F(SheafmillWindowTest, EveryControlStandsAtItsPlaceAndItsCaptionFits) {
     EXPECT_LE(needed.x, d.bounds.width) << "caption too wide";
     EXPECT_LE(needed.y, d.bounds.height) << "caption too high";
   }
+}
+
+// The run's status texts are longer than the labels' design width: each label grows to its
+// text, and only the Status box's inner edge cuts it off.
+TEST_F(SheafmillWindowTest, StatusLabelsGrowWithTheirTextUpToTheStatusBox) {
+  form->Label1->SetCaption("Batch Conversion Initialization: OK!");
+  form->Label2->SetCaption("Converting quarterly report for the northern region.doc ....");
+  WxSettle();
+  auto* upper = dynamic_cast<const ui::WxNative&>(*form->Label1).NativeWindow();
+  auto* lower = dynamic_cast<const ui::WxNative&>(*form->Label2).NativeWindow();
+  auto* box = dynamic_cast<const ui::WxNative&>(*form->GroupBox5).NativeWindow();
+  int boxInner = box->GetRect().GetRight() + 1 - 2;
+  EXPECT_GT(upper->GetSize().x, 146);
+  EXPECT_EQ(upper->GetSize().x, upper->GetTextExtent(upper->GetLabel()).x);
+  EXPECT_LE(upper->GetRect().GetRight() + 1, boxInner);
+  EXPECT_GT(lower->GetTextExtent(lower->GetLabel()).x, boxInner - 24);
+  EXPECT_EQ(lower->GetRect().GetRight() + 1, boxInner);
+  EXPECT_EQ(lower->GetSize().y, 13);
+
+  wxWindow* client = Window().Client();
+  Window().Window()->Raise();
+  client->Update();
+  WxSettle(20);
+  wxRect status = box->GetRect();
+  wxBitmap shot(status.GetSize());
+  {
+    wxScreenDC screen;
+    wxMemoryDC memory(shot);
+    wxPoint origin = client->ClientToScreen(status.GetPosition());
+    memory.Blit(0, 0, status.width, status.height, &screen, origin.x, origin.y);
+  }
+  std::filesystem::path file = std::filesystem::path(SHEAFMILL_SCREENSHOT_DIR) / "status-box.png";
+  std::filesystem::create_directories(file.parent_path());
+  ASSERT_TRUE(shot.SaveFile(file.string(), wxBITMAP_TYPE_PNG));
 }
 
 TEST_F(SheafmillWindowTest, TheTreesListsAndComboStandAtTheirPlaces) {
@@ -150,6 +195,37 @@ TEST_F(SheafmillWindowTest, TheCloseBoxSwitchesTheDriversOutputOff) {
   EXPECT_FALSE(form->Window().Visible());
   EXPECT_EQ(world.DriverValue("AutomaticOutput"), platform::RegValue::Dword(0));
   EXPECT_EQ(world.DriverValue("AutomaticPath"), platform::RegValue::String(""));
+}
+
+// A registry file that cannot be read any more: the error is shown once, and the window
+// closes all the same.
+TEST_F(SheafmillWindowTest, TheWindowClosesWhenTheRegistryFileBecameUnreadable) {
+  world.InstallDriverKey();
+  WxSettle();
+  {
+    std::ofstream damaged(world.Platform().Registry().File(), std::ios::trunc);
+    damaged << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n\"b\"=oops\n";
+  }
+  int boxes = 0;
+  std::string text;
+  std::function<void()> answer = [&] {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* box = dynamic_cast<wxGenericMessageDialog*>(window);
+      if (box != nullptr && box->IsModal()) {
+        ++boxes;
+        text = ui::FromWx(box->GetMessage());
+        box->EndModal(wxID_OK);
+        return;
+      }
+    }
+    if (form->Window().Visible()) wxTheApp->CallAfter(answer);
+  };
+  wxTheApp->CallAfter(answer);
+  Window().Window()->Close();
+  WxSettle();
+  EXPECT_FALSE(form->Window().Visible());
+  EXPECT_EQ(boxes, 1);
+  EXPECT_NE(text.find("user.reg"), std::string::npos) << text;
 }
 
 TEST_F(SheafmillWindowTest, AScreenshotOfTheWindowIsSavedInTheBuildFolder) {

@@ -143,4 +143,68 @@ TEST_F(ZELExplorerTreeGuiTest, TheUsersClickOnAFolderSelectsIt) {
   EXPECT_EQ(tree_->LastDirs()[2], "C:\\WORK\\");
 }
 
+// A folder deep below collapsed parents: once the expanded rows are laid out, the selected
+// folder is in sight, at the top of the tree.
+TEST_F(ZELExplorerTreeGuiTest, AFolderSelectedDeepDownIsScrolledIntoSight) {
+  std::string deep = "c/Desktop";
+  std::string path = "C:\\Desktop";
+  for (int level = 1; level <= 30; ++level) {
+    deep += "/Level" + std::to_string(level);
+    path += "\\Level" + std::to_string(level);
+  }
+  temp_.MakeDir(deep);
+  form_->Show();
+  WxSettle(5);
+  tree_->SetDirectory(path);
+  WxSettle(10);
+  wxTreeCtrl& native = *view_->Window();
+  wxTreeItemId selected = native.GetSelection();
+  ASSERT_EQ(tree_->Entry(view_->Node(selected))->DiskPath, path + "\\");
+  wxRect rect;
+  ASSERT_TRUE(native.GetBoundingRect(selected, rect, true));
+  EXPECT_GE(rect.y, 0);
+  EXPECT_LE(rect.GetBottom(), native.GetClientSize().y);
+  EXPECT_GE(rect.x, 0);  // its text too, not only its row
+  EXPECT_LT(rect.x, native.GetClientSize().x);
+  int startX = 0;
+  int startY = 0;
+  native.GetViewStart(&startX, &startY);
+  EXPECT_GT(startY, 0);  // scrolled down to it
+
+  wxImage shot = Shot();
+  std::filesystem::path file =
+      std::filesystem::path(SHEAFMILL_SCREENSHOT_DIR) / "explorer-tree-deep.png";
+  ASSERT_TRUE(shot.SaveFile(file.string(), wxBITMAP_TYPE_PNG));
+  EXPECT_GT(ColoursIn(shot, wxRect(0, rect.y, shot.GetWidth(), rect.height)), 1u)
+      << "the selected row is not drawn";
+}
+
+// Names that differ in letter case alone are different folders, and a name that is not
+// valid UTF-8 still shows: each of its bad bytes as U+FFFD.
+TEST_F(ZELExplorerTreeGuiTest, CaseTwinsAndNamesThatAreNotUtf8AreShownAndSelectable) {
+  for (const char* folder : {"c/Twins/abc", "c/Twins/Abc", "c/Twins/ABC", "c/Twins/\xC3\x84rger",
+                             "c/Twins/\xC3\xA4rger", "c/Twins/bad\xFF\xFEname"}) {
+    temp_.MakeDir(folder);
+  }
+  form_->Show();
+  for (const std::string name :
+       {"abc", "Abc", "ABC", "\xC3\x84rger", "\xC3\xA4rger", "bad\xFF\xFEname"}) {
+    SCOPED_TRACE(name);
+    tree_->SetDirectory("C:\\Twins\\" + name);
+    WxSettle(2);
+    EXPECT_EQ(tree_->DiskDirectory(), "C:\\Twins\\" + name + "\\");
+  }
+  wxTreeCtrl& native = *view_->Window();
+  wxTreeItemId bad = native.GetSelection();
+  EXPECT_EQ(native.GetItemText(bad), wxString::FromUTF8("bad\xEF\xBF\xBD\xEF\xBF\xBDname"));
+  wxImage shot = Shot();
+  std::filesystem::path file =
+      std::filesystem::path(SHEAFMILL_SCREENSHOT_DIR) / "explorer-tree-twins.png";
+  ASSERT_TRUE(shot.SaveFile(file.string(), wxBITMAP_TYPE_PNG));
+  wxRect rect;
+  ASSERT_TRUE(native.GetBoundingRect(bad, rect, true));
+  EXPECT_GT(ColoursIn(shot, rect.Intersect(wxRect(shot.GetSize()))), 2u)
+      << "the name is drawn blank";
+}
+
 }  // namespace

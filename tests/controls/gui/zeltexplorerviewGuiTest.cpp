@@ -145,14 +145,99 @@ TEST_F(ZELExplorerViewGuiTest, ColumnsScrollSidewaysByWholeColumns) {
   ShowForm();
   ASSERT_EQ(list_->Entries().Count(), 50);
   WxSettle();
+  wxScrollBar& bar = Base().ColumnBar();
+  ASSERT_TRUE(bar.IsShown());
   int rows = Base().RowsPerColumn();
-  EXPECT_EQ(rows, Window().GetClientSize().y / 18);
-  EXPECT_EQ(Window().GetScrollRange(wxHORIZONTAL), (50 + rows - 1) / rows);
-  EXPECT_EQ(Window().GetScrollThumb(wxHORIZONTAL), 1);
+  // The rows stop above the bar, which lies inside the client area along its bottom.
+  int clientHeight = Window().GetClientSize().y;
+  EXPECT_EQ(rows, (clientHeight - bar.GetSize().y) / 18);
+  EXPECT_EQ(bar.GetPosition().y + bar.GetSize().y, clientHeight);
+  EXPECT_EQ(bar.GetRange(), (50 + rows - 1) / rows);
+  EXPECT_EQ(bar.GetThumbSize(), 1);
   list_->Base().ScrollTo(2);
   WxSettle();
   EXPECT_EQ(list_->Base().TopIndex(), 2 * rows);
-  EXPECT_EQ(Window().GetScrollPos(wxHORIZONTAL), 2);
+  EXPECT_EQ(bar.GetThumbPosition(), 2);
+}
+
+// The last column in sight shows the last entry in a row of its own that the bar does not
+// cover.
+void ExpectLastEntryShown(controls::TZELExplorerView& list, ui::WxSortedListBox& base) {
+  int last = list.Entries().Count() - 1;
+  ui::Rect rect = base.ItemRect(last);
+  EXPECT_GE(rect.left, 0);
+  EXPECT_LE(rect.right, base.ClientWidth());
+  EXPECT_LE(rect.bottom, base.ClientHeight() - base.ColumnBar().GetSize().y);
+  EXPECT_EQ(base.ItemAtPoint(rect.left + 40, rect.top + 9), last);
+  EXPECT_EQ(base.ColumnBar().GetThumbPosition(),
+            base.ColumnBar().GetRange() - base.ColumnBar().GetThumbSize());
+}
+
+TEST_F(ZELExplorerViewGuiTest, EveryColumnIsReachableByKeysWheelAndThumb) {
+  for (int i = 0; i < 10; ++i) temp_.WriteFile("e/Docs/g" + std::to_string(10 + i) + ".doc", "x");
+  ShowForm();
+  ASSERT_EQ(list_->Entries().Count(), 20);
+  wxScrollBar& bar = Base().ColumnBar();
+  int rows = Base().RowsPerColumn();
+  int height = Window().GetClientSize().y;
+  WxSettle(30);  // the bar stays as it is: neither it nor the rows come and go
+  EXPECT_TRUE(bar.IsShown());
+  EXPECT_EQ(Base().RowsPerColumn(), rows);
+  EXPECT_EQ(Window().GetClientSize().y, height);
+  EXPECT_EQ(bar.GetRange(), (20 + rows - 1) / rows);
+
+  wxUIActionSimulator user;
+  user.MouseMove(Window().ClientToScreen(wxPoint(40, 9)));
+  user.MouseClick();
+  user.Char(WXK_END);
+  WxSettle();
+  EXPECT_EQ(list_->ItemIndex(), 19);
+  ExpectLastEntryShown(*list_, Base());
+  SaveScreenshot("explorer-view-columns-end.png");
+
+  user.Char(WXK_HOME);
+  WxSettle();
+  EXPECT_EQ(bar.GetThumbPosition(), 0);
+  for (int i = 0; i < bar.GetRange(); ++i) user.Char(WXK_RIGHT);
+  WxSettle();
+  EXPECT_EQ(list_->ItemIndex(), 19);  // the last step lands on the last entry
+  ExpectLastEntryShown(*list_, Base());
+
+  list_->Base().ScrollTo(0);
+  WxSettle();
+  for (int i = 0; i < bar.GetRange(); ++i) {
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -120;
+    wheel.m_wheelDelta = 120;
+    Window().GetEventHandler()->ProcessEvent(wheel);
+  }
+  WxSettle();
+  ExpectLastEntryShown(*list_, Base());
+
+  list_->Base().ScrollTo(0);
+  WxSettle();
+  wxPoint thumb =
+      bar.ClientToScreen(wxPoint(bar.GetSize().x / (2 * bar.GetRange()), bar.GetSize().y / 2));
+  user.MouseDragDrop(thumb, bar.ClientToScreen(wxPoint(bar.GetSize().x + 40, bar.GetSize().y / 2)));
+  WxSettle(20);
+  ExpectLastEntryShown(*list_, Base());
+}
+
+TEST_F(ZELExplorerViewGuiTest, ALongListReachesItsEndAndTheBarAgreesWithTheRows) {
+  for (int i = 0; i < 3000; ++i)
+    temp_.WriteFile("e/Docs/h" + std::to_string(10000 + i) + ".doc", "x");
+  ShowForm();
+  ASSERT_EQ(list_->Entries().Count(), 3010);
+  WxSettle();
+  int rows = Base().RowsPerColumn();
+  EXPECT_EQ(Base().ColumnBar().GetRange(), (3010 + rows - 1) / rows);
+  list_->Base().SetFocus();
+  wxUIActionSimulator user;
+  user.Char(WXK_END);
+  WxSettle();
+  EXPECT_EQ(list_->ItemIndex(), 3009);
+  ExpectLastEntryShown(*list_, Base());
+  SaveScreenshot("explorer-view-long-end.png");
 }
 
 }  // namespace

@@ -134,10 +134,10 @@ TEST_F(SheafmillBatchTest, ARunConvertsTheDefaultTypesBesideTheSourcesAndPrintsE
             "Ready to process files.\n"
             "Batch Conversion Task: 1/2 files\n"
             "Converting a.txt ....\n"
-            "C:\\DOCS\\a.txt Converted OK!\n"
+            "C:\\docs\\a.txt Converted OK!\n"
             "Batch Conversion Task: 2/2 files\n"
             "Converting b.rtf ....\n"
-            "C:\\DOCS\\b.rtf Converted OK!\n"
+            "C:\\docs\\b.rtf Converted OK!\n"
             "Task Complete.\n"
             "Done.\n");
   EXPECT_EQ(result.err, "");
@@ -169,7 +169,7 @@ TEST_F(SheafmillBatchTest, OnATerminalTheStatusIsOneLineRewrittenInPlaceAndFinis
       "files.\033[K"
       "\r[....................] 0/1  Batch Conversion Task: 1/1 files  Converting a.txt "
       "....\033[K\r\n"
-      "C:\\DOCS\\a.txt Converted OK!\r\n"
+      "C:\\docs\\a.txt Converted OK!\r\n"
       "\r[####################] 1/1  Task Complete.\033[K"
       "\r[####################] 1/1  Task Complete.  Done.\033[K\r\n");
   // With documents still to come the bar tells the time left.
@@ -203,7 +203,7 @@ TEST_F(SheafmillBatchTest, TypesTickExactlyTheirBoxesAndADestinationIsCreatedWhe
   // A drive path names the same folders.
   const BatchResult again = Batch({"--types=txt", "C:\\DOCS", "c:/out/pdf"});
   EXPECT_EQ(again.exitStatus, 0) << again.err;
-  EXPECT_TRUE(Contains(again.out, "C:\\DOCS\\a.txt Converted OK!")) << again.out;
+  EXPECT_TRUE(Contains(again.out, "C:\\docs\\a.txt Converted OK!")) << again.out;
   EXPECT_EQ(Files(out), (std::vector<std::string>{"a.pdf", "page.pdf", "sheet.pdf"}));
 }
 
@@ -215,9 +215,9 @@ TEST_F(SheafmillBatchTest, AFailingFileEndsTheRunWithItsMessageOnStandardErrorAn
 
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.err,
-            "C:\\DOCS\\b.txt conversion failed!\n"
-            "C:\\DOCS\\b.txt is damaged or not a Word document\n");
-  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\a.txt Converted OK!\nBatch Conversion Task: 2/3"))
+            "C:\\docs\\b.txt conversion failed!\n"
+            "C:\\docs\\b.txt is damaged or not a Word document\n");
+  EXPECT_TRUE(Contains(result.out, "C:\\docs\\a.txt Converted OK!\nBatch Conversion Task: 2/3"))
       << result.out;
   EXPECT_FALSE(Contains(result.out, "c.txt")) << result.out;
   EXPECT_EQ(Files(docs), (std::vector<std::string>{"a.pdf", "a.txt", "b.txt", "c.txt"}));
@@ -326,7 +326,7 @@ TEST_F(SheafmillBatchTest, KeepExistingLeavesAnOldPdfAndWritesANumberedOneBeside
   EXPECT_EQ(testsupport::ReadFile(out / "a.pdf"), "an old PDF");
   EXPECT_EQ(Files(out), (std::vector<std::string>{"a.pdf", "a__000.pdf"}));
   EXPECT_EQ(testsupport::PdfPageCount(out / "a__000.pdf"), 1);
-  EXPECT_TRUE(Contains(kept.out, "C:\\DOCS\\a.txt Converted OK!")) << kept.out;
+  EXPECT_TRUE(Contains(kept.out, "C:\\docs\\a.txt Converted OK!")) << kept.out;
 
   // Without the option the window's default holds: the PDF is replaced.
   const BatchResult replaced = Batch({"--types", "txt", docs.string(), out.string()});
@@ -399,7 +399,7 @@ TEST_F(SheafmillBatchTest, WithoutThePdfPrinterTheStartUpWarningGoesToStandardEr
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_TRUE(result.err.starts_with("No VELTRA family product installed on your computer!\n"))
       << result.err;
-  EXPECT_TRUE(Contains(result.err, "C:\\DOCS\\a.txt conversion failed!")) << result.err;
+  EXPECT_TRUE(Contains(result.err, "C:\\docs\\a.txt conversion failed!")) << result.err;
   EXPECT_EQ(Files(docs), std::vector<std::string>{"a.txt"});
 }
 
@@ -413,7 +413,7 @@ TEST_F(SheafmillBatchTest, CtrlCStopsAfterTheCurrentFileAndEndsThePassAsExitDoes
   EXPECT_EQ(result.exitStatus, 130) << result.err;
   EXPECT_TRUE(Contains(result.err, "Stopping after the current file")) << result.err;
   // The file being printed was finished; the pass ended its application as usual.
-  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s1.txt Converted OK!\nTask Complete.\nDone.\n"))
+  EXPECT_TRUE(Contains(result.out, "C:\\docs\\s1.txt Converted OK!\nTask Complete.\nDone.\n"))
       << result.out;
   EXPECT_FALSE(Contains(result.out, "s3.txt")) << result.out;
   EXPECT_EQ(Files(docs).front(), "s1.pdf");
@@ -426,7 +426,7 @@ TEST_F(SheafmillBatchTest, ASecondCtrlCStopsAtOnceAndSwitchesTheDriverOff) {
   BatchProcess batch({"--types", "txt", docs.string()}, Environment());
   ASSERT_TRUE(batch.WaitFor("Converting s1.txt")) << batch.SoFar().out;
   // The driver points at the folder while the pass runs.
-  EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String("C:\\DOCS"));
+  EXPECT_EQ(DriverValue("AutomaticPath"), RegValue::String("C:\\docs"));
   batch.Signal(SIGINT);
   ASSERT_TRUE(batch.WaitFor("press Ctrl+C again", true)) << batch.SoFar().err;
   batch.Signal(SIGINT);

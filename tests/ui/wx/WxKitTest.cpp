@@ -90,7 +90,9 @@ TEST_F(WxKitTest, ControlsStandAtTheirBoundsWithTheirCaptions) {
 
   EXPECT_EQ(box->Bounds(), (ui::Bounds{8, 8, 209, 185}));
   EXPECT_EQ(check->Bounds(), (ui::Bounds{16, 144, 177, 17}));
-  EXPECT_EQ(label->Bounds(), (ui::Bounds{24, 376, 146, 13}));
+  auto* labelWindow = static_cast<ui::WxLabel&>(*label).Window();
+  int labelWidth = labelWindow->GetTextExtent(labelWindow->GetLabelText()).x;
+  EXPECT_EQ(label->Bounds(), (ui::Bounds{24, 376, labelWidth, 13}));  // as wide as its text
   EXPECT_EQ(button->Bounds(), (ui::Bounds{44, 248, 129, 25}));
   EXPECT_EQ(edit->Bounds(), (ui::Bounds{72, 24, 297, 21}));
   EXPECT_EQ(box->Caption(), "File Format");
@@ -288,6 +290,34 @@ TEST_F(WxKitTest, SigtermAndSighupCloseTheMainFormAsItsCloseBoxDoes) {
     kit.App().Run(*main);  // returns once the main form has closed
     EXPECT_EQ(calls, (std::vector<std::string>{"query", "close"})) << signal;
   }
+}
+
+// A dialog's handler that waits, pumping messages, while the user closes the dialog: the
+// owner takes no input until the handler is done and the dialog's modal run has ended.
+TEST_F(WxKitTest, TheOwnerStaysDisabledUntilAClosedDialogsHandlerIsDone) {
+  form->Show();
+  WxSettle();
+  auto dialog = kit.CreateForm(form.get());
+  dialog->SetClientSize({200, 100});
+  auto wait = kit.CreateButton(*dialog, {10, 10, 75, 25});
+  std::vector<bool> ownerEnabled;
+  wait->OnClick = [&] {
+    dialog->Close();  // the close box, while the handler still waits
+    for (int i = 0; i < 5; ++i) {
+      kit.App().ProcessMessages();
+      ownerEnabled.push_back(Form().Window()->IsEnabled());
+    }
+  };
+  wxButton* native = static_cast<ui::WxButton&>(*wait).Window();
+  native->CallAfter([&] {
+    wxCommandEvent event(wxEVT_BUTTON, native->GetId());
+    event.SetEventObject(native);
+    native->ProcessWindowEvent(event);
+  });
+  dialog->ShowModal();
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_EQ(ownerEnabled, std::vector<bool>(5, false));
+  EXPECT_TRUE(Form().Window()->IsEnabled());
 }
 
 }  // namespace
