@@ -1,6 +1,7 @@
 #include "tools/batch/BatchRun.h"
 
 #include <cstdio>
+#include <fstream>
 #include <utility>
 
 #include "controls/ProcessPrinters.h"
@@ -55,7 +56,7 @@ BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platfor
       platform_(platform),
       interrupt_(interrupt),
       status_(status),
-      tally_(platform.Files(), status, report) {}
+      tally_(platform.Files(), status, report, staged_) {}
 
 int BatchRun::Execute() {
   const std::vector<FolderPair> folders = Folders();
@@ -75,10 +76,7 @@ int BatchRun::Execute() {
   }
   const bool failed = app.Messages().size() > startMessages || unreachable_;
   tally_.ReportSkipped();
-  if (options_.keepGoing) {
-    status_.Print(std::to_string(tally_.Converted()) + " converted, " +
-                  std::to_string(tally_.Failed()) + " failed.");
-  }
+  PrintCounts();
   form.Conversion().SetHoldDriver(false);
   Close(form);
   RemoveEmptyFolders();
@@ -86,7 +84,50 @@ int BatchRun::Execute() {
   return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
 }
 
+std::optional<std::vector<BatchRun::PlannedFolder>> BatchRun::Plan() {
+  const std::vector<FolderPair> folders = Folders();
+  ui::HeadlessApplication& app = kit_.App();
+  app.OnMessageBox = [this](const ui::MessageBoxRecord& box) { Report(box); };
+  platform_.ShellServices().SetOpener("true");
+  controls::ProcessPrinters printers(platform_.Printing());
+  TForm1 form(kit_, platform_, printers);
+  form.Window().Show();
+  const size_t startMessages = app.Messages().size();
+  Prepare(form, folders.front().source, folders.front().destination);
+  std::vector<PlannedFolder> plan;
+  kit_.App().Dispatch([&] {
+    for (const FolderPair& folder : folders) {
+      SelectFolder(*form.ZELExplorerTree1, folder.source);
+      plan.push_back({folder, form.Conversion().ListedFiles()});
+    }
+  });
+  Close(form);
+  if (app.Messages().size() > startMessages || unreachable_) return std::nullopt;
+  return plan;
+}
+
+// The counts go to the parent of a worker, which adds those of all its workers.
+void BatchRun::PrintCounts() const {
+  if (options_.worker) {
+    std::ofstream(std::filesystem::path(*options_.worker) / "counts")
+        << tally_.Converted() << ' ' << tally_.Failed() << '\n';
+  } else if (options_.keepGoing) {
+    status_.Print(std::to_string(tally_.Converted()) + " converted, " +
+                  std::to_string(tally_.Failed()) + " failed.");
+  }
+}
+
+std::vector<BatchRun::FolderPair> BatchRun::WorkerFolders() {
+  staged_ = StagedFolders::Read(std::filesystem::path(*options_.worker) / "plan");
+  std::vector<FolderPair> folders;
+  for (const StagedFolder& folder : staged_.Folders()) {
+    folders.push_back({folder.stagingDrive, folder.destinationDrive});
+  }
+  return folders;
+}
+
 std::vector<BatchRun::FolderPair> BatchRun::Folders() {
+  if (options_.worker) return WorkerFolders();
   platform::FileSystem& files = platform_.Files();
   const std::string source = DriveFolder(options_.source, files, MissingFolder::Refuse);
   std::optional<std::string> destination;
@@ -229,8 +270,8 @@ void BatchRun::SelectFolders(TForm1& form, const FolderPair& folder) {
 void BatchRun::Convert(TForm1& form) {
   ui::HeadlessApplication& app = kit_.App();
   kit_.OnCaptionChange = [this, &form](const ui::Label& label) {
-    if (&label == form.Label1.get()) status_.Show(StatusLine::Upper, label.Caption());
-    if (&label == form.Label2.get()) status_.Show(StatusLine::Lower, label.Caption());
+    if (&label == form.Label1.get()) status_.Show(StatusLine::Upper, staged_.Text(label.Caption()));
+    if (&label == form.Label2.get()) status_.Show(StatusLine::Lower, staged_.Text(label.Caption()));
   };
   bool exitPressed = false;
   app.OnProcessMessages = [&] {
@@ -252,7 +293,7 @@ void BatchRun::Report(const ui::MessageBoxRecord& box) {
   status_.EndLine();
   if (box.icon == ui::MessageIcon::Stop) ++errors_;
   const char* kind = box.icon == ui::MessageIcon::Stop ? "Error: " : "";
-  std::fprintf(stderr, "%s%s\n", kind, TerminalLines(box.text).c_str());
+  std::fprintf(stderr, "%s%s\n", kind, TerminalLines(staged_.Text(box.text)).c_str());
 }
 
 }  // namespace batch
