@@ -59,6 +59,34 @@ BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platfor
       tally_(platform.Files(), status, report, staged_) {}
 
 int BatchRun::Execute() {
+  const bool failed =
+      WithWindow([this](TForm1& form, const std::vector<FolderPair>& folders, bool started) {
+        if (started && !interrupt_.Requested()) ConvertAll(form, folders);
+        tally_.ReportSkipped();
+        PrintCounts();
+        form.Conversion().SetHoldDriver(false);
+      });
+  RemoveEmptyFolders();
+  if (failed || unreachable_) return 1;
+  return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
+}
+
+std::optional<std::vector<BatchRun::PlannedFolder>> BatchRun::Plan() {
+  std::vector<PlannedFolder> plan;
+  const bool failed =
+      WithWindow([this, &plan](TForm1& form, const std::vector<FolderPair>& folders, bool) {
+        kit_.App().Dispatch([&] {
+          for (const FolderPair& folder : folders) {
+            SelectFolder(*form.ZELExplorerTree1, folder.source);
+            plan.push_back({folder, form.Conversion().ListedFiles()});
+          }
+        });
+      });
+  if (failed || unreachable_) return std::nullopt;
+  return plan;
+}
+
+bool BatchRun::WithWindow(const WindowWork& work) {
   const std::vector<FolderPair> folders = Folders();
   ui::HeadlessApplication& app = kit_.App();
   app.OnMessageBox = [this](const ui::MessageBoxRecord& box) { Report(box); };
@@ -71,39 +99,10 @@ int BatchRun::Execute() {
   // Start-up warnings are the window's, not the run's: the run may still succeed.
   const size_t startMessages = app.Messages().size();
   Prepare(form, folders.front().source, folders.front().destination);
-  if (app.Messages().size() == startMessages && !interrupt_.Requested()) {
-    ConvertAll(form, folders);
-  }
-  const bool failed = app.Messages().size() > startMessages || unreachable_;
-  tally_.ReportSkipped();
-  PrintCounts();
-  form.Conversion().SetHoldDriver(false);
+  work(form, folders, app.Messages().size() == startMessages);
+  const bool failed = app.Messages().size() > startMessages;
   Close(form);
-  RemoveEmptyFolders();
-  if (failed) return 1;
-  return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
-}
-
-std::optional<std::vector<BatchRun::PlannedFolder>> BatchRun::Plan() {
-  const std::vector<FolderPair> folders = Folders();
-  ui::HeadlessApplication& app = kit_.App();
-  app.OnMessageBox = [this](const ui::MessageBoxRecord& box) { Report(box); };
-  platform_.ShellServices().SetOpener("true");
-  controls::ProcessPrinters printers(platform_.Printing());
-  TForm1 form(kit_, platform_, printers);
-  form.Window().Show();
-  const size_t startMessages = app.Messages().size();
-  Prepare(form, folders.front().source, folders.front().destination);
-  std::vector<PlannedFolder> plan;
-  kit_.App().Dispatch([&] {
-    for (const FolderPair& folder : folders) {
-      SelectFolder(*form.ZELExplorerTree1, folder.source);
-      plan.push_back({folder, form.Conversion().ListedFiles()});
-    }
-  });
-  Close(form);
-  if (app.Messages().size() > startMessages || unreachable_) return std::nullopt;
-  return plan;
+  return failed;
 }
 
 // The counts go to the parent of a worker, which adds those of all its workers.

@@ -7,6 +7,7 @@
 // standard error, and each document's result to the tally.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,11 @@ class BatchRun {
   std::optional<std::vector<PlannedFolder>> Plan();
 
  private:
+  // The window, started with the folders shown and the options set, and closed after `work`,
+  // which learns whether the window started without a message. Whether a message appeared.
+  using WindowWork =
+      std::function<void(TForm1& form, const std::vector<FolderPair>& folders, bool started)>;
+  bool WithWindow(const WindowWork& work);
   std::vector<FolderPair> Folders();
   std::vector<FolderPair> WorkerFolders();
   void PrintCounts() const;
