@@ -134,10 +134,15 @@ std::vector<ParallelRun::Share> ParallelRun::Split(
       shares[found->second][folder].files.push_back(file);
     }
   }
-  std::erase_if(shares, [](const Share& share) {
+  const auto empty = [](const Share& share) {
     return std::all_of(share.begin(), share.end(),
                        [](const BatchRun::PlannedFolder& folder) { return folder.files.empty(); });
-  });
+  };
+  // A folder without documents is still converted, as with one office, unless recursive
+  // runs leave it out.
+  const bool keepOne = !options_.recursive && std::all_of(shares.begin(), shares.end(), empty);
+  std::erase_if(shares, empty);
+  if (keepOne) shares.push_back({plan.front()});
   return shares;
 }
 
@@ -160,7 +165,7 @@ void ParallelRun::Stage(const Share& share, const fs::path& folder) const {
   platform::FileSystem& files = platform_.Files();
   std::vector<StagedFolder> staged;
   for (size_t i = 0; i < share.size(); ++i) {
-    if (share[i].files.empty()) continue;
+    if (share[i].files.empty() && options_.recursive) continue;
     const std::string name = "F" + std::to_string(i);
     const fs::path host = folder / "stage" / name;
     fs::create_directories(host);

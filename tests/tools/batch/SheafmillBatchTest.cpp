@@ -360,6 +360,13 @@ TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfile
       << csv;
   EXPECT_TRUE(fs::is_empty(tmp));
   EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+
+  // A folder without documents is converted as by one office.
+  const fs::path empty = temp.MakeDir("home/empty");
+  const BatchResult none = Batch({"--jobs", "2", empty.string()});
+  EXPECT_EQ(none.exitStatus, 0) << none.err;
+  EXPECT_EQ(none.out, Batch({empty.string()}).out);
+  EXPECT_TRUE(none.out.ends_with("Task Complete.\nDone.\n")) << none.out;
 }
 
 TEST_F(SheafmillBatchTest, CtrlCStopsEveryJobAfterItsCurrentDocument) {
