@@ -50,13 +50,15 @@ int Run(const batch::BatchOptions& options) {
   // driver's automatic output is switched off, as closing the window would, through a store of
   // its own on the same profile (unless another process's run owns the driver), and the
   // temporary files of the run, the workers' profiles among them, are removed.
-  batch::InterruptSignal interrupt([profile = platformOptions.profileFolder, &temporary, &workers] {
-    workers.Terminate();
-    platform::RegistryStore store(profile);
-    platform::Locks locks(profile);
-    DriverOwnership::ResetAtExit(store, locks);
-    temporary.Remove();
-  });
+  batch::InterruptSignal interrupt(
+      [profile = platformOptions.profileFolder, &temporary, &workers] {
+        workers.Terminate();
+        platform::RegistryStore store(profile);
+        platform::Locks locks(profile);
+        DriverOwnership::ResetAtExit(store, locks);
+        temporary.Remove();
+      },
+      options.worker.has_value());
   batch::BatchKit kit;
   kit.App().SetTitle("Sheafmill");
   ProgramWorld world(platformOptions, OfficeForThisRun());

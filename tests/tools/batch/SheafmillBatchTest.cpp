@@ -383,6 +383,10 @@ TEST_F(SheafmillBatchTest, CtrlCStopsEveryJobAfterItsCurrentDocument) {
   EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s1.txt Converted OK!\n")) << result.out;
   EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s2.txt Converted OK!\n")) << result.out;
   EXPECT_FALSE(Contains(result.out, "Converting t")) << result.out;
+  // The user is told once, not by every job.
+  EXPECT_EQ(std::regex_replace(result.err, std::regex("\n+"), "\n"),
+            "\nStopping after the current file; press Ctrl+C again to stop at once.\n")
+      << result.err;
   EXPECT_EQ(Files(docs).size(), 8u);
   EXPECT_TRUE(fs::is_empty(tmp));
 }
