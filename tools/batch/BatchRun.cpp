@@ -34,7 +34,8 @@ Control& Find(const ui::Form& form, const std::string& name) {
   throw platform::Error(form.Caption() + " has no control " + name);
 }
 
-// Message texts break lines with CR LF or CR, as message boxes take them.
+}  // namespace
+
 std::string TerminalLines(const std::string& text) {
   std::string lines;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -46,8 +47,6 @@ std::string TerminalLines(const std::string& text) {
   }
   return lines;
 }
-
-}  // namespace
 
 BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platform& platform,
                    const InterruptSignal& interrupt, StatusPrinter& status, BatchReport* report)

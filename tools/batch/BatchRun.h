@@ -24,6 +24,10 @@
 
 namespace batch {
 
+// A message's text with the line breaks of a terminal: message texts break lines with CR LF
+// or CR, as message boxes take them.
+std::string TerminalLines(const std::string& text);
+
 class BatchRun {
  public:
   BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platform& platform,

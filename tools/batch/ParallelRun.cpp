@@ -100,11 +100,7 @@ int ParallelRun::Execute(BatchRun& planner) {
   if (!plan) return 1;
   DriverOwnership ownership(platform_.ProfileLocks());
   if (!ownership.Take()) {
-    std::string refusal = ownership.Refusal();
-    for (size_t at = refusal.find('\r'); at != std::string::npos; at = refusal.find('\r')) {
-      refusal.erase(at, 1);
-    }
-    std::fprintf(stderr, "%s\n", refusal.c_str());
+    std::fprintf(stderr, "%s\n", TerminalLines(ownership.Refusal()).c_str());
     return 1;
   }
   for (const Share& share : Split(*plan)) {
