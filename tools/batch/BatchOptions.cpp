@@ -1,6 +1,7 @@
 #include "tools/batch/BatchOptions.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 namespace batch {
@@ -36,6 +37,18 @@ std::set<int> ParseTypes(const std::string& list) {
     start = end + 1;
   }
   return boxes;
+}
+
+unsigned ParseJobs(const std::string& value) {
+  if (value == "auto") return std::max(1U, std::thread::hardware_concurrency());
+  const bool digits =
+      !value.empty() && value.size() <= 4 &&
+      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!digits || std::stoul(value) == 0) {
+    throw UsageError("--jobs needs a number of offices from 1 to 9999, or auto; \"" + value +
+                     "\" is none");
+  }
+  return static_cast<unsigned>(std::stoul(value));
 }
 
 // The value of an option: "--name=value", or the next argument.
@@ -78,7 +91,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     const std::optional<std::string> inlineValue =
         equals == std::string::npos ? std::nullopt : std::optional(arg.substr(equals + 1));
     const bool takesValue = name == "--types" || name == "--title" || name == "--subject" ||
-                            name == "--author" || name == "--keywords" || name == "--report";
+                            name == "--author" || name == "--keywords" || name == "--report" ||
+                            name == "--jobs" || name == "--worker";
     if (!takesValue && inlineValue) throw UsageError(name + " takes no value");
     if (name == "--help" || name == "-h") {
       options.help = true;
@@ -92,6 +106,10 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
       options.report = reader.ValueOf(name, inlineValue);
       if (options.report->empty())
         throw UsageError("--report needs a file name (- for standard output)");
+    } else if (name == "--jobs") {
+      options.jobs = ParseJobs(reader.ValueOf(name, inlineValue));
+    } else if (name == "--worker") {
+      options.worker = reader.ValueOf(name, inlineValue);
     } else if (name == "--types") {
       options.boxes = ParseTypes(reader.ValueOf(name, inlineValue));
     } else if (name == "--title") {
@@ -114,10 +132,32 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+std::vector<std::string> WorkerArguments(const BatchOptions& options) {
+  std::vector<std::string> args;
+  if (options.boxes) {
+    std::string types;
+    for (const auto& [name, box] : kTypes) {
+      if (options.boxes->count(box) != 0) types += (types.empty() ? "" : ",") + std::string(name);
+    }
+    args.insert(args.end(), {"--types", types});
+  }
+  if (options.keepExisting) args.push_back("--keep-existing");
+  if (options.keepGoing) args.push_back("--keep-going");
+  const std::pair<const char*, const std::optional<std::string>&> properties[] = {
+      {"--title", options.title},
+      {"--subject", options.subject},
+      {"--author", options.author},
+      {"--keywords", options.keywords}};
+  for (const auto& [name, value] : properties) {
+    if (value) args.insert(args.end(), {name, *value});
+  }
+  return args;
+}
+
 std::string BatchUsage() {
   return "usage: sheafmill-batch [--types " + TypeNames() +
          "] [--keep-existing]\n"
-         "                       [--keep-going] [--recursive] [--report FILE]\n"
+         "                       [--keep-going] [--recursive] [--report FILE] [--jobs N]\n"
          "                       [--title T] [--subject S] [--author A] [--keywords K]\n"
          "                       SOURCE [DESTINATION]\n"
          "       sheafmill-batch --help\n";
@@ -160,6 +200,14 @@ Options:
                    failure came first), why it failed, the PDF's pages, the seconds it took.
                    Each row is written when its document is done. "-" writes the report to
                    standard output, and the status lines then go to standard error.
+  --jobs N         N offices convert at once (auto: one per processor core; 1 without the
+                   option). Each works on a private copy of the profile, with the printer's
+                   settings and the document properties, that the tool removes at the end.
+                   Documents whose PDF files could meet (memo.doc and memo.txt both give
+                   memo.pdf) go to the same office, in the order one office would take them,
+                   so that the same PDF files are written as with one office. Without
+                   --keep-going a failure stops the other offices after their current
+                   document. Status lines are printed line by line.
   --title T, --subject S, --author A, --keywords K
                    the document properties the PDF printer writes into every PDF. They are
                    stored with the printer's settings, as the window's Advanced Options
@@ -178,7 +226,8 @@ Exit status:
   1    a document failed, the run stopped with an error, or another run on the same
        profile was using the PDF printer (see standard error)
   2    wrong usage: unknown option, missing folder, folder outside the drive map, a
-       report file that cannot be written, DESTINATION inside SOURCE with --recursive
+       report file that cannot be written, --jobs that is not a number from 1 up
+       or auto, DESTINATION inside SOURCE with --recursive
   130  stopped by Ctrl+C
   129  stopped because the terminal went away (SIGHUP)
   143  stopped by SIGTERM (kill)

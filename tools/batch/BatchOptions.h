@@ -1,8 +1,8 @@
 #pragma once
 // The batch tool's command line:
 //   sheafmill-batch [--types LIST] [--keep-existing] [--keep-going] [--recursive]
-//                   [--report FILE] [--title T] [--subject S] [--author A] [--keywords K]
-//                   SOURCE [DESTINATION]
+//                   [--report FILE] [--jobs N] [--title T] [--subject S] [--author A] [--keywords
+//                   K] SOURCE [DESTINATION]
 
 #include <optional>
 #include <set>
@@ -21,6 +21,9 @@ struct BatchOptions {
   bool keepGoing = false;             // a failed document does not end the run
   bool recursive = false;             // the subfolders of SOURCE too
   std::optional<std::string> report;  // the CSV file of the results; "-": standard output
+  unsigned jobs = 1;                  // the offices that convert at once
+  // A worker of a parallel run: the folder with its plan (StagedFolders) and its counts.
+  std::optional<std::string> worker;
   std::optional<std::string> title;
   std::optional<std::string> subject;
   std::optional<std::string> author;
@@ -40,6 +43,10 @@ class UsageError : public std::runtime_error {
 
 // The arguments after the program name. Raises UsageError.
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
+
+// The options that a worker of a parallel run takes over: the types, keep rules and
+// properties, without the folders, the report and the number of jobs.
+std::vector<std::string> WorkerArguments(const BatchOptions& options);
 
 // The usage lines, and the whole explanation that --help prints.
 std::string BatchUsage();

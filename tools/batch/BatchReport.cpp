@@ -40,13 +40,13 @@ BatchReport::~BatchReport() {
 }
 
 void BatchReport::Add(const ReportRow& row) {
-  WriteLine(Field(row.source) + "," + Field(row.pdf) + "," + row.status + "," + Field(row.reason) +
-            "," + (row.pages ? std::to_string(*row.pages) : "") + "," +
-            (row.seconds ? Seconds(*row.seconds) : ""));
+  Write(Field(row.source) + "," + Field(row.pdf) + "," + row.status + "," + Field(row.reason) +
+        "," + (row.pages ? std::to_string(*row.pages) : "") + "," +
+        (row.seconds ? Seconds(*row.seconds) : "") + "\r\n");
 }
 
-void BatchReport::WriteLine(const std::string& line) {
-  if (std::fprintf(out_, "%s\r\n", line.c_str()) < 0 || std::fflush(out_) != 0) {
+void BatchReport::Write(const std::string& text) {
+  if (std::fputs(text.c_str(), out_) < 0 || std::fflush(out_) != 0) {
     throw platform::Error("cannot write the report " + file_ + ": " + std::strerror(errno));
   }
 }

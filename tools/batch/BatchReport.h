@@ -31,9 +31,11 @@ class BatchReport {
 
   bool ToStandardOutput() const { return out_ == stdout; }
   void Add(const ReportRow& row);
+  // Whole rows of another report (a worker's), CR LF included.
+  void AddRows(const std::string& rows) { Write(rows); }
 
  private:
-  void WriteLine(const std::string& line);
+  void Write(const std::string& text);
 
   std::string file_;
   std::FILE* out_ = nullptr;

@@ -1,6 +1,7 @@
 #include "tools/batch/BatchRun.h"
 
 #include <cstdio>
+#include <fstream>
 #include <utility>
 
 #include "controls/ProcessPrinters.h"
@@ -33,7 +34,8 @@ Control& Find(const ui::Form& form, const std::string& name) {
   throw platform::Error(form.Caption() + " has no control " + name);
 }
 
-// Message texts break lines with CR LF or CR, as message boxes take them.
+}  // namespace
+
 std::string TerminalLines(const std::string& text) {
   std::string lines;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -46,8 +48,6 @@ std::string TerminalLines(const std::string& text) {
   return lines;
 }
 
-}  // namespace
-
 BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platform& platform,
                    const InterruptSignal& interrupt, StatusPrinter& status, BatchReport* report)
     : options_(options),
@@ -55,9 +55,37 @@ BatchRun::BatchRun(const BatchOptions& options, BatchKit& kit, platform::Platfor
       platform_(platform),
       interrupt_(interrupt),
       status_(status),
-      tally_(platform.Files(), status, report) {}
+      tally_(platform.Files(), status, report, staged_) {}
 
 int BatchRun::Execute() {
+  const bool failed =
+      WithWindow([this](TForm1& form, const std::vector<FolderPair>& folders, bool started) {
+        if (started && !interrupt_.Requested()) ConvertAll(form, folders);
+        tally_.ReportSkipped();
+        PrintCounts();
+        form.Conversion().SetHoldDriver(false);
+      });
+  RemoveEmptyFolders();
+  if (failed || unreachable_) return 1;
+  return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
+}
+
+std::optional<std::vector<BatchRun::PlannedFolder>> BatchRun::Plan() {
+  std::vector<PlannedFolder> plan;
+  const bool failed =
+      WithWindow([this, &plan](TForm1& form, const std::vector<FolderPair>& folders, bool) {
+        kit_.App().Dispatch([&] {
+          for (const FolderPair& folder : folders) {
+            SelectFolder(*form.ZELExplorerTree1, folder.source);
+            plan.push_back({folder, form.Conversion().ListedFiles()});
+          }
+        });
+      });
+  if (failed || unreachable_) return std::nullopt;
+  return plan;
+}
+
+bool BatchRun::WithWindow(const WindowWork& work) {
   const std::vector<FolderPair> folders = Folders();
   ui::HeadlessApplication& app = kit_.App();
   app.OnMessageBox = [this](const ui::MessageBoxRecord& box) { Report(box); };
@@ -70,23 +98,34 @@ int BatchRun::Execute() {
   // Start-up warnings are the window's, not the run's: the run may still succeed.
   const size_t startMessages = app.Messages().size();
   Prepare(form, folders.front().source, folders.front().destination);
-  if (app.Messages().size() == startMessages && !interrupt_.Requested()) {
-    ConvertAll(form, folders);
-  }
-  const bool failed = app.Messages().size() > startMessages || unreachable_;
-  tally_.ReportSkipped();
-  if (options_.keepGoing) {
+  work(form, folders, app.Messages().size() == startMessages);
+  const bool failed = app.Messages().size() > startMessages;
+  Close(form);
+  return failed;
+}
+
+// The counts go to the parent of a worker, which adds those of all its workers.
+void BatchRun::PrintCounts() const {
+  if (options_.worker) {
+    std::ofstream(std::filesystem::path(*options_.worker) / "counts")
+        << tally_.Converted() << ' ' << tally_.Failed() << '\n';
+  } else if (options_.keepGoing) {
     status_.Print(std::to_string(tally_.Converted()) + " converted, " +
                   std::to_string(tally_.Failed()) + " failed.");
   }
-  form.Conversion().SetHoldDriver(false);
-  Close(form);
-  RemoveEmptyFolders();
-  if (failed) return 1;
-  return interrupt_.Requested() ? InterruptSignal::kExitStatus : 0;
+}
+
+std::vector<BatchRun::FolderPair> BatchRun::WorkerFolders() {
+  staged_ = StagedFolders::Read(std::filesystem::path(*options_.worker) / "plan");
+  std::vector<FolderPair> folders;
+  for (const StagedFolder& folder : staged_.Folders()) {
+    folders.push_back({folder.stagingDrive, folder.destinationDrive});
+  }
+  return folders;
 }
 
 std::vector<BatchRun::FolderPair> BatchRun::Folders() {
+  if (options_.worker) return WorkerFolders();
   platform::FileSystem& files = platform_.Files();
   const std::string source = DriveFolder(options_.source, files, MissingFolder::Refuse);
   std::optional<std::string> destination;
@@ -229,8 +268,8 @@ void BatchRun::SelectFolders(TForm1& form, const FolderPair& folder) {
 void BatchRun::Convert(TForm1& form) {
   ui::HeadlessApplication& app = kit_.App();
   kit_.OnCaptionChange = [this, &form](const ui::Label& label) {
-    if (&label == form.Label1.get()) status_.Show(StatusLine::Upper, label.Caption());
-    if (&label == form.Label2.get()) status_.Show(StatusLine::Lower, label.Caption());
+    if (&label == form.Label1.get()) status_.Show(StatusLine::Upper, staged_.Text(label.Caption()));
+    if (&label == form.Label2.get()) status_.Show(StatusLine::Lower, staged_.Text(label.Caption()));
   };
   bool exitPressed = false;
   app.OnProcessMessages = [&] {
@@ -252,7 +291,7 @@ void BatchRun::Report(const ui::MessageBoxRecord& box) {
   status_.EndLine();
   if (box.icon == ui::MessageIcon::Stop) ++errors_;
   const char* kind = box.icon == ui::MessageIcon::Stop ? "Error: " : "";
-  std::fprintf(stderr, "%s%s\n", kind, TerminalLines(box.text).c_str());
+  std::fprintf(stderr, "%s%s\n", kind, TerminalLines(staged_.Text(box.text)).c_str());
 }
 
 }  // namespace batch

@@ -7,6 +7,7 @@
 // standard error, and each document's result to the tally.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +19,14 @@
 #include "tools/batch/BatchReport.h"
 #include "tools/batch/BatchTally.h"
 #include "tools/batch/InterruptSignal.h"
+#include "tools/batch/StagedFolders.h"
 #include "tools/batch/StatusPrinter.h"
 
 namespace batch {
+
+// A message's text with the line breaks of a terminal: message texts break lines with CR LF
+// or CR, as message boxes take them.
+std::string TerminalLines(const std::string& text);
 
 class BatchRun {
  public:
@@ -33,13 +39,28 @@ class BatchRun {
   // starts.
   int Execute();
 
- private:
   struct FolderPair {
     std::string source;
     std::optional<std::string> destination;  // nothing: the PDF files go beside the sources
   };
+  struct PlannedFolder {
+    FolderPair folder;
+    std::vector<std::string> files;  // drive paths, in the order of the run's passes
+  };
+  // For a parallel run: the documents that Execute would convert, folder by folder, with the
+  // properties and keep rule stored as Execute stores them. Nothing when the window warned at
+  // start-up (the message is on standard error). Raises UsageError as Execute does.
+  std::optional<std::vector<PlannedFolder>> Plan();
 
+ private:
+  // The window, started with the folders shown and the options set, and closed after `work`,
+  // which learns whether the window started without a message. Whether a message appeared.
+  using WindowWork =
+      std::function<void(TForm1& form, const std::vector<FolderPair>& folders, bool started)>;
+  bool WithWindow(const WindowWork& work);
   std::vector<FolderPair> Folders();
+  std::vector<FolderPair> WorkerFolders();
+  void PrintCounts() const;
   void MakeFolder(const std::string& drivePath);
   void RemoveEmptyFolders() const;
   void Prepare(TForm1& form, const std::string& source,
@@ -59,6 +80,7 @@ class BatchRun {
   platform::Platform& platform_;
   const InterruptSignal& interrupt_;
   StatusPrinter& status_;
+  StagedFolders staged_;  // a worker's; none otherwise
   BatchTally tally_;
   size_t errors_ = 0;  // error reports, which end a series of runs
   bool unreachable_ = false;

@@ -27,8 +27,9 @@ std::optional<int> PageCount(const std::string& pdf) {
 
 }  // namespace
 
-BatchTally::BatchTally(platform::FileSystem& files, StatusPrinter& status, BatchReport* report)
-    : files_(files), status_(status), report_(report) {}
+BatchTally::BatchTally(platform::FileSystem& files, StatusPrinter& status, BatchReport* report,
+                       const StagedFolders& staged)
+    : files_(files), status_(status), report_(report), staged_(staged) {}
 
 void BatchTally::Plan(const std::vector<std::string>& sources) {
   planned_.insert(planned_.end(), sources.begin(), sources.end());
@@ -46,7 +47,7 @@ void BatchTally::Finished(const FileOutcome& outcome) {
   if (report_ != nullptr) {
     const std::string pdf = converted ? HostPath(outcome.pdfPath) : "";
     report_->Add({HostPath(outcome.sourcePath), pdf, converted ? "converted" : "failed",
-                  outcome.reason, converted ? PageCount(pdf) : std::nullopt,
+                  staged_.Text(outcome.reason), converted ? PageCount(pdf) : std::nullopt,
                   SecondsSince(fileStarted_)});
   }
   ShowProgress();
@@ -61,7 +62,7 @@ void BatchTally::ReportSkipped() {
 
 std::string BatchTally::HostPath(const std::string& drivePath) const {
   const std::optional<std::filesystem::path> host = files_.ToHost(drivePath);
-  return host ? host->string() : drivePath;
+  return host ? staged_.Host(host->string()) : drivePath;
 }
 
 void BatchTally::ShowProgress() {

@@ -12,14 +12,16 @@
 #include "convert/ConversionRun.h"
 #include "platform/files/FileSystem.h"
 #include "tools/batch/BatchReport.h"
+#include "tools/batch/StagedFolders.h"
 #include "tools/batch/StatusPrinter.h"
 
 namespace batch {
 
 class BatchTally {
  public:
-  // `report` may be null.
-  BatchTally(platform::FileSystem& files, StatusPrinter& status, BatchReport* report);
+  // `report` may be null. The report names the documents of staged folders as the user's.
+  BatchTally(platform::FileSystem& files, StatusPrinter& status, BatchReport* report,
+             const StagedFolders& staged);
 
   // The source paths (drive paths) that the batch is to convert, in their order.
   void Plan(const std::vector<std::string>& sources);
@@ -38,6 +40,7 @@ class BatchTally {
   platform::FileSystem& files_;
   StatusPrinter& status_;
   BatchReport* report_;
+  const StagedFolders& staged_;
   std::vector<std::string> planned_;
   std::set<std::string> finished_;
   size_t converted_ = 0;

@@ -40,7 +40,8 @@ void Handle(int signal, void (*handler)(int)) {
 
 }  // namespace
 
-InterruptSignal::InterruptSignal(std::function<void()> stopNow) : stopNow_(std::move(stopNow)) {
+InterruptSignal::InterruptSignal(std::function<void()> stopNow, bool quiet)
+    : stopNow_(std::move(stopNow)), quiet_(quiet) {
   if (::pipe2(pipe_, O_CLOEXEC) != 0) throw std::runtime_error("cannot create a pipe");
   writeEnd = pipe_[1];
   watcher_ = std::thread([this] { Watch(); });
@@ -62,12 +63,14 @@ void InterruptSignal::Watch() {
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return;
     if (byte == SIGINT && !requested_.exchange(true)) {
-      std::fputs("\nStopping after the current file; press Ctrl+C again to stop at once.\n",
-                 stderr);
+      if (!quiet_) {
+        std::fputs("\nStopping after the current file; press Ctrl+C again to stop at once.\n",
+                   stderr);
+      }
       continue;
     }
     if (stopNow_) stopNow_();
-    std::fputs("Stopped.\n", stderr);
+    if (!quiet_) std::fputs("Stopped.\n", stderr);
     std::_Exit(ExitStatusFor(byte));
   }
 }

@@ -14,8 +14,9 @@ namespace batch {
 class InterruptSignal {
  public:
   // Handles the signals from now on. `stopNow` runs on the watching thread before the
-  // process ends; it must not touch what the main thread works on.
-  explicit InterruptSignal(std::function<void()> stopNow);
+  // process ends; it must not touch what the main thread works on. A `quiet` one says nothing
+  // on standard error: a worker, whose parent tells the user.
+  explicit InterruptSignal(std::function<void()> stopNow, bool quiet = false);
   // Restores the default handling.
   ~InterruptSignal();
   InterruptSignal(const InterruptSignal&) = delete;
@@ -30,6 +31,7 @@ class InterruptSignal {
   void Watch();
 
   std::function<void()> stopNow_;
+  bool quiet_;
   std::atomic<bool> requested_ = false;
   int pipe_[2] = {-1, -1};
   std::thread watcher_;

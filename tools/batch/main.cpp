@@ -17,9 +17,11 @@
 #include "tools/batch/BatchReport.h"
 #include "tools/batch/BatchRun.h"
 #include "tools/batch/InterruptSignal.h"
+#include "tools/batch/ParallelRun.h"
 #include "tools/batch/PrivateTempFolder.h"
 #include "tools/batch/StatusPrinter.h"
 #include "tools/batch/TestOffice.h"
+#include "tools/batch/WorkerProcesses.h"
 
 namespace {
 
@@ -43,16 +45,20 @@ int Run(const batch::BatchOptions& options) {
   if (options.report) report = std::make_unique<batch::BatchReport>(*options.report);
   const platform::PlatformOptions platformOptions = platform::Platform::UserOptions();
   const batch::PrivateTempFolder temporary;
-  // A second Ctrl+C ends the process at once, and the offices with it. First the driver's
-  // automatic output is switched off, as closing the window would, through a store of its own
-  // on the same profile (unless another process's run owns the driver), and the temporary
-  // files of the run are removed.
-  batch::InterruptSignal interrupt([profile = platformOptions.profileFolder, &temporary] {
-    platform::RegistryStore store(profile);
-    platform::Locks locks(profile);
-    DriverOwnership::ResetAtExit(store, locks);
-    temporary.Remove();
-  });
+  batch::WorkerProcesses workers;
+  // A second Ctrl+C ends the process at once, and the offices and workers with it. First the
+  // driver's automatic output is switched off, as closing the window would, through a store of
+  // its own on the same profile (unless another process's run owns the driver), and the
+  // temporary files of the run, the workers' profiles among them, are removed.
+  batch::InterruptSignal interrupt(
+      [profile = platformOptions.profileFolder, &temporary, &workers] {
+        workers.Terminate();
+        platform::RegistryStore store(profile);
+        platform::Locks locks(profile);
+        DriverOwnership::ResetAtExit(store, locks);
+        temporary.Remove();
+      },
+      options.worker.has_value());
   batch::BatchKit kit;
   kit.App().SetTitle("Sheafmill");
   ProgramWorld world(platformOptions, OfficeForThisRun());
@@ -62,7 +68,15 @@ int Run(const batch::BatchOptions& options) {
   }
   // A report on standard output moves the status lines to standard error.
   std::FILE* statusOut = report && report->ToStandardOutput() ? stderr : stdout;
-  batch::StatusPrinter status(statusOut, ::isatty(::fileno(statusOut)) == 1);
+  // A worker's lines meet those of the other workers: they stay whole lines.
+  const bool terminal = !options.worker && ::isatty(::fileno(statusOut)) == 1;
+  batch::StatusPrinter status(statusOut, terminal && options.jobs == 1);
+  if (options.jobs > 1 && !options.worker) {
+    batch::BatchRun planner(options, kit, world.Platform(), interrupt, status, nullptr);
+    return batch::ParallelRun(options, world.Platform(), temporary.Path(), interrupt, status,
+                              report.get(), workers)
+        .Execute(planner);
+  }
   return batch::BatchRun(options, kit, world.Platform(), interrupt, status, report.get()).Execute();
 }
 

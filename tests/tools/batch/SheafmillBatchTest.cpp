@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,10 @@ TEST_F(SheafmillBatchTest, WrongUsageExplainsItselfAndExitsWith2) {
        "cannot write the report " + (docs / "no" / "r.csv").string() +
            ": No such file or directory"},
       {{"--report=", docs.string()}, "--report needs a file name (- for standard output)"},
+      {{"--jobs", "0", docs.string()}, "--jobs needs a number of offices from 1 to 9999, or auto"},
+      {{"--jobs", "-1", docs.string()}, "--jobs needs a number of offices from 1 to 9999, or auto"},
+      {{"--jobs=two", docs.string()}, "--jobs needs a number of offices from 1 to 9999, or auto"},
+      {{docs.string(), "--jobs"}, "--jobs needs a value"},
       {{"--recursive", docs.string(), (docs / "pdf").string()},
        "the DESTINATION " + (docs / "pdf").string() + " lies inside SOURCE " + docs.string() +
            "; with --recursive it must lie outside"},
@@ -113,7 +118,8 @@ TEST_F(SheafmillBatchTest, WrongUsageExplainsItselfAndExitsWith2) {
 
   const BatchResult help = Batch({"--help", "ignored"});
   EXPECT_EQ(help.exitStatus, 0);
-  for (const char* option : {"--keep-existing", "--keep-going", "--recursive", "--report"}) {
+  for (const char* option :
+       {"--keep-existing", "--keep-going", "--recursive", "--report", "--jobs"}) {
     EXPECT_TRUE(Contains(help.out, option)) << help.out;
   }
   EXPECT_TRUE(Contains(help.out, "Exit status:")) << help.out;
@@ -293,6 +299,96 @@ TEST_F(SheafmillBatchTest, RecursiveConvertsEveryFolderIntoItsPlaceButHiddenOnes
   EXPECT_EQ(beside.exitStatus, 0) << beside.err;
   EXPECT_EQ(Files(docs / "sub" / "deeper"), (std::vector<std::string>{"c.pdf", "c.txt"}));
   EXPECT_TRUE(fs::exists(docs / "a.pdf"));
+}
+
+TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfileBehind) {
+  // memo.rtf and memo.txt meet in memo.pdf, which is kept; memo__000.txt meets the numbered
+  // name that one of them takes.
+  for (const char* name : {"a.txt", "b.txt", "c.rtf", "memo.rtf", "memo.txt", "memo__000.txt",
+                           "sub/d.txt", "sub/memo.txt"}) {
+    Doc(name, fs::path(name).extension() == ".rtf" ? "{\\rtf1 plain text}" : "plain text");
+  }
+  Doc("e.txt", "unreadable text");
+  // One office lags behind the other, as offices do.
+  Doc("a.txt", "slow text");
+  const auto convert = [&](const std::string& jobs, const fs::path& out) {
+    temp.WriteFile(out.lexically_relative(temp.Path()) / "memo.pdf", "an old PDF");
+    return Batch({"--jobs", jobs, "--keep-existing", "--keep-going", "--recursive", "--report",
+                  (out.string() + ".csv"), "--types", "txt,rtf", docs.string(), out.string()});
+  };
+  const BatchResult one = convert("1", home / "one");
+  const BatchResult two = convert("2", home / "two");
+
+  EXPECT_EQ(one.exitStatus, 1) << one.err;
+  EXPECT_EQ(two.exitStatus, 1) << two.err;
+  EXPECT_EQ(two.err, one.err);
+  EXPECT_TRUE(two.out.ends_with("\n8 converted, 1 failed.\n")) << two.out;
+  for (const fs::path& folder : {fs::path(), fs::path("sub")}) {
+    EXPECT_EQ(Files(home / "two" / folder), Files(home / "one" / folder)) << folder;
+  }
+  EXPECT_EQ(testsupport::ReadFile(home / "two" / "memo.pdf"), "an old PDF");
+  EXPECT_EQ(Files(home / "two").size(), 8u);
+  // Each document got the same PDF file's name: the reports agree but for the order of rows
+  // and their times.
+  const auto rows = [](const fs::path& csv, const std::string& out) {
+    std::vector<std::string> lines;
+    const std::regex seconds(",[0-9.]+\r$");
+    std::istringstream in(testsupport::ReadFile(csv));
+    for (std::string line; std::getline(in, line);) {
+      lines.push_back(std::regex_replace(line, seconds, ""));
+      for (size_t at; (at = lines.back().find(out)) != std::string::npos;) {
+        lines.back().replace(at, out.size(), "OUT");
+      }
+    }
+    std::sort(lines.begin() + 1, lines.end());
+    return lines;
+  };
+  EXPECT_EQ(rows(home / "two.csv", (home / "two").string()),
+            rows(home / "one.csv", (home / "one").string()));
+  // The status lines and the report name the user's documents, each once.
+  for (const char* name : {"a.txt", "memo__000.txt", "SUB\\memo.txt"}) {
+    EXPECT_TRUE(Contains(two.out, std::string("C:\\DOCS\\") + name + " Converted OK!\n"))
+        << two.out;
+  }
+  const std::string csv = testsupport::ReadFile(home / "two.csv");
+  EXPECT_TRUE(csv.starts_with("source,pdf,status,reason,pages,seconds\r\n")) << csv;
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 10) << csv;
+  EXPECT_TRUE(Contains(csv, (docs / "sub" / "memo.txt").string() + "," +
+                                (home / "two" / "sub" / "memo.pdf").string() + ",converted,"))
+      << csv;
+  EXPECT_TRUE(Contains(csv, (docs / "e.txt").string() + ",,failed,C:\\DOCS\\e.txt is damaged"))
+      << csv;
+  EXPECT_TRUE(fs::is_empty(tmp));
+  EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
+
+  // A folder without documents is converted as by one office.
+  const fs::path empty = temp.MakeDir("home/empty");
+  const BatchResult none = Batch({"--jobs", "2", empty.string()});
+  EXPECT_EQ(none.exitStatus, 0) << none.err;
+  EXPECT_EQ(none.out, Batch({empty.string()}).out);
+  EXPECT_TRUE(none.out.ends_with("Task Complete.\nDone.\n")) << none.out;
+}
+
+TEST_F(SheafmillBatchTest, CtrlCStopsEveryJobAfterItsCurrentDocument) {
+  for (const char* name : {"s1.txt", "s2.txt", "t1.txt", "t2.txt", "u1.txt", "u2.txt"}) {
+    Doc(name, "slow text");
+  }
+  BatchProcess batch({"--jobs", "2", "--types", "txt", docs.string()}, Environment());
+  ASSERT_TRUE(batch.WaitFor("Converting s1.txt")) << batch.SoFar().out;
+  ASSERT_TRUE(batch.WaitFor("Converting s2.txt")) << batch.SoFar().out;
+  batch.Signal(SIGINT);
+  const BatchResult result = batch.Finish();
+
+  EXPECT_EQ(result.exitStatus, 130) << result.err;
+  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s1.txt Converted OK!\n")) << result.out;
+  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s2.txt Converted OK!\n")) << result.out;
+  EXPECT_FALSE(Contains(result.out, "Converting t")) << result.out;
+  // The user is told once, not by every job.
+  EXPECT_EQ(std::regex_replace(result.err, std::regex("\n+"), "\n"),
+            "\nStopping after the current file; press Ctrl+C again to stop at once.\n")
+      << result.err;
+  EXPECT_EQ(Files(docs).size(), 8u);
+  EXPECT_TRUE(fs::is_empty(tmp));
 }
 
 TEST_F(SheafmillBatchTest, ASecondRunOnTheSameProfileIsRefusedWhileTheFirstOwnsThePrinter) {

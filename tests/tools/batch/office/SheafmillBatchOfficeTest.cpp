@@ -87,6 +87,39 @@ TEST_F(SheafmillBatchOfficeTest, EveryExampleTypeBecomesAPdf) {
   EXPECT_TRUE(fs::is_empty(tmp));
 }
 
+TEST_F(SheafmillBatchOfficeTest, TwoJobsWriteTheSamePdfFilesAsOne) {
+  // memo.docx and memo.txt of the same-name samples meet in memo.pdf.
+  for (const char* name : {"memo.docx", "memo.txt"}) {
+    fs::copy_file(fs::path(SHEAFMILL_EXAMPLES) / "same-name" / name,
+                  examples / ("memo2" + fs::path(name).extension().string()));
+  }
+  const auto convert = [&](const char* jobs, const fs::path& out) {
+    return testsupport::RunBatch({"--jobs", jobs, "--keep-existing", "--types",
+                                  "doc,txt,rtf,xls,ppt,htm", examples.string(), out.string()},
+                                 Environment());
+  };
+  const BatchResult one = convert("1", home / "one");
+  if (one.err.find(kNoOffice) != std::string::npos) GTEST_SKIP() << one.err;
+  const BatchResult two = convert("2", home / "two");
+
+  EXPECT_EQ(one.exitStatus, 0) << one.err;
+  EXPECT_EQ(two.exitStatus, 0) << two.err;
+  EXPECT_EQ(two.err, "");
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(home / "one")) {
+    names.push_back(entry.path().filename().string());
+    const fs::path twin = home / "two" / entry.path().filename();
+    ASSERT_TRUE(fs::exists(twin)) << twin << "\n" << two.out;
+    EXPECT_EQ(testsupport::PdfPageCount(twin), testsupport::PdfPageCount(entry.path())) << twin;
+  }
+  EXPECT_EQ(names.size(), 10u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(home / "two"), fs::directory_iterator()),
+            static_cast<std::ptrdiff_t>(names.size()));
+  EXPECT_TRUE(fs::exists(home / "two" / "memo2__000.pdf"));
+  EXPECT_EQ(OfficesLeft(), 0);
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
 TEST_F(SheafmillBatchOfficeTest, CtrlCInTheMiddleLeavesNoOfficeBehind) {
   BatchProcess batch({"--types", "doc,txt,rtf,xls,ppt", examples.string()}, Environment());
   if (!batch.WaitFor("Converting ")) {
