@@ -169,8 +169,10 @@ void ParallelRun::Stage(const Share& share, const fs::path& folder) const {
       fs::create_symlink(*files.ToHost(file), host / EntryName(file));
     }
     const BatchRun::FolderPair& pair = share[i].folder;
-    staged.push_back({drive + "\\" + name, pair.destination.value_or(pair.source), pair.source,
-                      host, *files.ToHost(pair.source)});
+    // The window names the user's folder as the disk spells it.
+    const std::string shown = files.DiskSpelling(pair.source).value_or(pair.source);
+    staged.push_back({drive + "\\" + name, pair.destination.value_or(pair.source), shown, host,
+                      *files.ToHost(pair.source)});
   }
   StagedFolders(std::move(staged)).Write(folder / "plan");
 }

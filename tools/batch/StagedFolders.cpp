@@ -3,7 +3,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/AsciiCase.h"
 #include "platform/Error.h"
 
 namespace batch {
@@ -13,7 +12,7 @@ namespace {
 constexpr size_t kFields = 5;
 
 std::string Shown(const std::string& drivePath) {
-  return platform::AsciiUpper(drivePath) + "\\";
+  return drivePath + "\\";
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ class StagedFolders {
   void Write(const std::filesystem::path& file) const;
 
   const std::vector<StagedFolder>& Folders() const { return folders_; }
-  // `text` with every staged folder's drive path (as the window shows it, in capitals) put
-  // back as the user's folder.
+  // `text` with every staged folder's drive path (as the window shows it, spelt as on the
+  // disk) put back as the user's folder.
   std::string Text(std::string text) const;
   // A host path in a staged folder as the user's document it links to.
   std::string Host(const std::string& hostPath) const;

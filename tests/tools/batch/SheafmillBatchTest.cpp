@@ -241,9 +241,9 @@ TEST_F(SheafmillBatchTest, KeepGoingConvertsPastAFailureAndTheReportListsEveryDo
 
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_EQ(result.err,
-            "C:\\DOCS\\b.txt conversion failed!\n"
-            "C:\\DOCS\\b.txt is damaged or not a Word document\n");
-  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\c, d.txt Converted OK!\n")) << result.out;
+            "C:\\docs\\b.txt conversion failed!\n"
+            "C:\\docs\\b.txt is damaged or not a Word document\n");
+  EXPECT_TRUE(Contains(result.out, "C:\\docs\\c, d.txt Converted OK!\n")) << result.out;
   EXPECT_TRUE(result.out.ends_with("Task Complete.\nDone.\n2 converted, 1 failed.\n"))
       << result.out;
   EXPECT_EQ(Files(docs),
@@ -255,7 +255,7 @@ TEST_F(SheafmillBatchTest, KeepGoingConvertsPastAFailureAndTheReportListsEveryDo
   const std::string c = (docs / "c, d").string();
   const std::regex rows("source,pdf,status,reason,pages,seconds\r\n" + a + "\\.txt," + a +
                         "\\.pdf,converted,,1,[0-9]+\\.[0-9]{2}\r\n" + b + "\\.txt,,failed," +
-                        "C:\\\\DOCS\\\\b\\.txt is damaged or not a Word document,,[0-9.]+\r\n\"" +
+                        "C:\\\\docs\\\\b\\.txt is damaged or not a Word document,,[0-9.]+\r\n\"" +
                         c + "\\.txt\",\"" + c + "\\.pdf\",converted,,1,[0-9.]+\r\n");
   EXPECT_TRUE(std::regex_match(csv, rows)) << csv;
 
@@ -269,7 +269,7 @@ TEST_F(SheafmillBatchTest, KeepGoingConvertsPastAFailureAndTheReportListsEveryDo
       std::regex("source,pdf,status,reason,pages,seconds\r\n" + a + ".*,converted,.*\r\n" + b +
                  ".*,failed,.*\r\n\"" + c + "\\.txt\",,skipped,,,\r\n")))
       << stopped.out;
-  EXPECT_TRUE(Contains(stopped.err, "C:\\DOCS\\a.txt Converted OK!\n")) << stopped.err;
+  EXPECT_TRUE(Contains(stopped.err, "C:\\docs\\a.txt Converted OK!\n")) << stopped.err;
 }
 
 TEST_F(SheafmillBatchTest, RecursiveConvertsEveryFolderIntoItsPlaceButHiddenOnesAndLinksOut) {
@@ -290,8 +290,8 @@ TEST_F(SheafmillBatchTest, RecursiveConvertsEveryFolderIntoItsPlaceButHiddenOnes
   EXPECT_EQ(Files(out / "sub" / "deeper"), std::vector<std::string>{"c.pdf"});
   EXPECT_EQ(Files(home / "outside"), std::vector<std::string>{"o.txt"});
   EXPECT_EQ(Files(docs / ".hidden"), std::vector<std::string>{"h.txt"});
-  EXPECT_LT(result.out.find("C:\\DOCS\\a.txt Converted OK!"),
-            result.out.find("C:\\DOCS\\SUB\\DEEPER\\c.txt Converted OK!"))
+  EXPECT_LT(result.out.find("C:\\docs\\a.txt Converted OK!"),
+            result.out.find("C:\\docs\\sub\\deeper\\c.txt Converted OK!"))
       << result.out;
 
   // Without DESTINATION each PDF goes beside its source.
@@ -346,8 +346,8 @@ TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfile
   EXPECT_EQ(rows(home / "two.csv", (home / "two").string()),
             rows(home / "one.csv", (home / "one").string()));
   // The status lines and the report name the user's documents, each once.
-  for (const char* name : {"a.txt", "memo__000.txt", "SUB\\memo.txt"}) {
-    EXPECT_TRUE(Contains(two.out, std::string("C:\\DOCS\\") + name + " Converted OK!\n"))
+  for (const char* name : {"a.txt", "memo__000.txt", "sub\\memo.txt"}) {
+    EXPECT_TRUE(Contains(two.out, std::string("C:\\docs\\") + name + " Converted OK!\n"))
         << two.out;
   }
   const std::string csv = testsupport::ReadFile(home / "two.csv");
@@ -356,7 +356,7 @@ TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfile
   EXPECT_TRUE(Contains(csv, (docs / "sub" / "memo.txt").string() + "," +
                                 (home / "two" / "sub" / "memo.pdf").string() + ",converted,"))
       << csv;
-  EXPECT_TRUE(Contains(csv, (docs / "e.txt").string() + ",,failed,C:\\DOCS\\e.txt is damaged"))
+  EXPECT_TRUE(Contains(csv, (docs / "e.txt").string() + ",,failed,C:\\docs\\e.txt is damaged"))
       << csv;
   EXPECT_TRUE(fs::is_empty(tmp));
   EXPECT_EQ(DriverValue("AutomaticOutput"), RegValue::Dword(0));
@@ -380,8 +380,8 @@ TEST_F(SheafmillBatchTest, CtrlCStopsEveryJobAfterItsCurrentDocument) {
   const BatchResult result = batch.Finish();
 
   EXPECT_EQ(result.exitStatus, 130) << result.err;
-  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s1.txt Converted OK!\n")) << result.out;
-  EXPECT_TRUE(Contains(result.out, "C:\\DOCS\\s2.txt Converted OK!\n")) << result.out;
+  EXPECT_TRUE(Contains(result.out, "C:\\docs\\s1.txt Converted OK!\n")) << result.out;
+  EXPECT_TRUE(Contains(result.out, "C:\\docs\\s2.txt Converted OK!\n")) << result.out;
   EXPECT_FALSE(Contains(result.out, "Converting t")) << result.out;
   // The user is told once, not by every job.
   EXPECT_EQ(std::regex_replace(result.err, std::regex("\n+"), "\n"),
