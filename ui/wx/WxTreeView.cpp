@@ -20,6 +20,19 @@ namespace {
 // The icon and the gap before a node's text.
 constexpr int kIconRoom = 20;
 
+// Where a scrolled window's view starts, in scroll units, and the pixels of a unit.
+struct ScrollPosition {
+  wxPoint start;
+  wxPoint unit;
+};
+
+ScrollPosition Scrolled(const wxTreeCtrl& window) {
+  ScrollPosition at;
+  window.GetScrollPixelsPerUnit(&at.unit.x, &at.unit.y);
+  window.GetViewStart(&at.start.x, &at.start.y);
+  return at;
+}
+
 constexpr long kStyle =
     wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_EDIT_LABELS | wxBORDER_SIMPLE;
 
@@ -308,13 +321,10 @@ void WxTreeView::ScrollToText(TreeNode* node) {
   wxRect text;
   if (!Window()->GetBoundingRect(Item(node), text, true)) return;
   if (text.x >= 0 && text.GetRight() < Window()->GetClientSize().x) return;
-  int unitX = 0;
-  int unitY = 0;
-  Window()->GetScrollPixelsPerUnit(&unitX, &unitY);
-  int startX = 0;
-  int startY = 0;
-  Window()->GetViewStart(&startX, &startY);
-  if (unitX > 0) Window()->Scroll(std::max(0, startX + (text.x - kIconRoom) / unitX), -1);
+  const ScrollPosition at = Scrolled(*Window());
+  if (at.unit.x > 0) {
+    Window()->Scroll(std::max(0, at.start.x + (text.x - kIconRoom) / at.unit.x), -1);
+  }
 }
 
 // The control scrolls an item into sight at the nearer edge; the item goes to the top here.
@@ -328,13 +338,8 @@ void WxTreeView::ScrollToTop(TreeNode* node) {
   Window()->ScrollTo(Item(node));
   wxRect rect;
   if (!Window()->GetBoundingRect(Item(node), rect)) return;
-  int unitX = 0;
-  int unitY = 0;
-  Window()->GetScrollPixelsPerUnit(&unitX, &unitY);
-  int startX = 0;
-  int startY = 0;
-  Window()->GetViewStart(&startX, &startY);
-  if (unitY > 0) Window()->Scroll(-1, startY + rect.y / unitY);
+  const ScrollPosition at = Scrolled(*Window());
+  if (at.unit.y > 0) Window()->Scroll(-1, at.start.y + rect.y / at.unit.y);
 }
 
 void WxTreeView::BeginUpdate() {
