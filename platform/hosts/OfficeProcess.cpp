@@ -12,28 +12,10 @@
 #include <thread>
 
 #include "platform/Error.h"
-
-extern char** environ;
+#include "platform/system/ChildEnvironment.h"
 
 namespace platform::hosts {
 namespace {
-
-std::vector<std::string> MergedEnvironment(const std::map<std::string, std::string>& changes) {
-  std::vector<std::string> merged;
-  for (char** entry = environ; *entry; ++entry) {
-    std::string text = *entry;
-    if (!changes.contains(text.substr(0, text.find('=')))) merged.push_back(text);
-  }
-  for (const auto& [name, value] : changes) merged.push_back(name + "=" + value);
-  return merged;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (std::string& text : texts) pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
 
 // What the child needs, all made before the fork.
 struct ChildSetUp {
@@ -84,9 +66,11 @@ OfficeProcess::OfficeProcess(const std::filesystem::path& executable,
   // Everything the child needs is made before the fork.
   std::vector<std::string> argvTexts{executable.string()};
   argvTexts.insert(argvTexts.end(), arguments.begin(), arguments.end());
-  std::vector<std::string> envTexts = MergedEnvironment(environment);
-  std::vector<char*> argv = Pointers(argvTexts);
-  std::vector<char*> envp = Pointers(envTexts);
+  std::vector<std::string> changes;
+  for (const auto& [name, value] : environment) changes.push_back(name + "=" + value);
+  std::vector<std::string> envTexts = ChildEnvironment(changes);
+  std::vector<char*> argv = ExecPointers(argvTexts);
+  std::vector<char*> envp = ExecPointers(envTexts);
   int status[2];
   if (::pipe2(status, O_CLOEXEC) != 0) throw StartError(executable, errno);
   int nullFd = ::open("/dev/null", O_RDWR | O_CLOEXEC);

@@ -11,33 +11,10 @@
 #include <thread>
 
 #include "platform/WinTypes.h"
-
-extern char** environ;
+#include "platform/system/ChildEnvironment.h"
 
 namespace platform {
 namespace {
-
-// The environment of this process with `extra` set on top of it.
-std::vector<std::string> ChildEnvironment(const std::vector<std::string>& extra) {
-  std::vector<std::string> variables;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    const std::string variable = *entry;
-    const std::string name = variable.substr(0, variable.find('=') + 1);
-    const bool replaced = std::any_of(extra.begin(), extra.end(), [&](const std::string& e) {
-      return e.compare(0, name.size(), name) == 0;
-    });
-    if (!replaced) variables.push_back(variable);
-  }
-  variables.insert(variables.end(), extra.begin(), extra.end());
-  return variables;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (auto& text : texts) pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
 
 class SpawnSettings {
  public:
@@ -71,8 +48,8 @@ std::optional<ProcessHandle> ChildProcesses::Start(const ChildStart& start) {
   std::vector<std::string> argv{start.program};
   argv.insert(argv.end(), start.arguments.begin(), start.arguments.end());
   std::vector<std::string> envp = ChildEnvironment(start.environment);
-  auto argPointers = Pointers(argv);
-  auto envPointers = Pointers(envp);
+  auto argPointers = ExecPointers(argv);
+  auto envPointers = ExecPointers(envp);
 
   SpawnSettings settings;
   // Descriptors this process opened without close-on-exec stay with it.

@@ -9,31 +9,12 @@
 #include <cstring>
 
 #include "platform/Error.h"
-
-extern char** environ;
+#include "platform/system/ChildEnvironment.h"
 
 namespace batch {
 namespace {
 
 constexpr char kProfileVariable[] = "SHEAFMILL_PROFILE=";
-
-std::vector<std::string> Environment(const std::filesystem::path& profile) {
-  std::vector<std::string> strings;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    if (std::strncmp(*entry, kProfileVariable, sizeof kProfileVariable - 1) != 0) {
-      strings.emplace_back(*entry);
-    }
-  }
-  strings.push_back(kProfileVariable + profile.string());
-  return strings;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-  std::vector<char*> pointers;
-  for (std::string& text : strings) pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
 
 int ExitStatus(int status) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -45,9 +26,10 @@ void WorkerProcesses::Start(const std::vector<std::string>& args,
                             const std::filesystem::path& profile, bool outputToError) {
   std::vector<std::string> argStrings{"sheafmill-batch"};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
-  std::vector<std::string> envStrings = Environment(profile);
-  std::vector<char*> argv = Pointers(argStrings);
-  std::vector<char*> envp = Pointers(envStrings);
+  std::vector<std::string> envStrings =
+      platform::ChildEnvironment({kProfileVariable + profile.string()});
+  std::vector<char*> argv = platform::ExecPointers(argStrings);
+  std::vector<char*> envp = platform::ExecPointers(envStrings);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   if (outputToError) posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
