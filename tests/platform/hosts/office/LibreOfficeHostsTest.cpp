@@ -19,6 +19,7 @@
 #include "platform/hosts/DwgReader.h"
 #include "tests/platform/hosts/HostsWorld.h"
 #include "tests/platform/hosts/office/OfficeChildren.h"
+#include "tests/support/DwgWriter.h"
 #include "tests/support/PdfFixtures.h"
 
 namespace {
@@ -429,6 +430,39 @@ TEST_F(LibreOfficeHostsTest, ADamagedOrCutDwgFailsWithTheReadersReasonAndNoReade
     EXPECT_EQ(OfficeChildren("node"), 0) << "the DWG reader outlived its drawing";
   }
   EXPECT_TRUE(driver.jobs.empty());
+}
+
+TEST_F(LibreOfficeHostsTest, ADwgDrawingShowsItsLinesTextAndBlocksOnItsLayersFittedToThePage) {
+  if (!platform::hosts::DwgReader(options.dwgReaderFolder, options.documentLimit).Installed()) {
+    GTEST_SKIP() << "the DWG reader is not installed in " << options.dwgReaderFolder
+                 << " (scripts/install-deps.sh installs it)";
+  }
+  // Text top left, a block top right, a line bottom left, a circle bottom right, and in the
+  // middle a line on a layer that is off. The reader's DXF marks every layer off.
+  testsupport::DwgWriter drawing;
+  drawing.Layer("WALLS", 7);
+  drawing.Layer("HIDDEN", 3, false);
+  drawing.Block("SQUARE", {{0, 0, 20, 0}, {20, 0, 20, 20}, {20, 20, 0, 20}, {0, 20, 0, 0}});
+  drawing.Text("0", 10, 88, 8, "Plan");
+  drawing.Insert("WALLS", "SQUARE", 160, 70);
+  drawing.Line("WALLS", {10, 10, 60, 30});
+  drawing.Circle("0", 140, 20, 10);
+  drawing.Line("HIDDEN", {88, 40, 102, 60});
+  std::string path = Write("plan.dwg", drawing.Bytes());
+  automation.Start(HostPass::AutoCAD, hostApp);
+  automation.PrintOne(HostPass::AutoCAD, hostApp, path, "plan.dwg");
+  automation.End(HostPass::AutoCAD, hostApp);
+  EXPECT_EQ(OfficeChildren("node"), 0) << "the DWG reader outlived its drawing";
+  ASSERT_EQ(driver.jobs.size(), 1u);
+  GreyPage page = RenderFirstPage(driver.jobs[0].pdf, temp.MakeDir("render"));
+  EXPECT_TRUE(page.InkIn(0.0, 0.0, 0.3, 0.4)) << "the text";
+  EXPECT_TRUE(page.InkIn(0.8, 0.0, 1.0, 0.4)) << "the block";
+  EXPECT_TRUE(page.InkIn(0.0, 0.6, 0.4, 1.0)) << "the line";
+  EXPECT_TRUE(page.InkIn(0.7, 0.6, 0.9, 1.0)) << "the circle";
+  EXPECT_FALSE(page.InkIn(0.45, 0.35, 0.55, 0.65)) << "the line on the layer that is off";
+  // Fitted: the block's right side and the line's left end reach the sides of the page.
+  EXPECT_GE(page.InkedRows(0.95, 0.0, 1.0, 0.5), 5) << "the right side of the square";
+  EXPECT_TRUE(page.InkIn(0.0, 0.5, 0.05, 1.0)) << "the left end of the line";
 }
 
 TEST_F(LibreOfficeHostsTest, ADrawingShowsItsTextLinesBlocksAndEndlessLinesWhereTheyAre) {
