@@ -449,11 +449,16 @@ TEST_F(LibreOfficeHostsTest, ADwgDrawingShowsItsLinesTextAndBlocksOnItsLayersFit
   drawing.Circle("0", 140, 20, 10);
   drawing.Line("HIDDEN", {88, 40, 102, 60});
   std::string path = Write("plan.dwg", drawing.Bytes());
+  // A drawing whose header fails its checksum is read all the same.
+  std::string damaged = drawing.Bytes();
+  size_t checksum = damaged.find("\x30\x84\xE0\xDC\x02\x21\xC7\x56") - 1;
+  damaged[checksum] = static_cast<char>(~damaged[checksum]);
   automation.Start(HostPass::AutoCAD, hostApp);
   automation.PrintOne(HostPass::AutoCAD, hostApp, path, "plan.dwg");
+  automation.PrintOne(HostPass::AutoCAD, hostApp, Write("damaged.dwg", damaged), "damaged.dwg");
   automation.End(HostPass::AutoCAD, hostApp);
   EXPECT_EQ(OfficeChildren("node"), 0) << "the DWG reader outlived its drawing";
-  ASSERT_EQ(driver.jobs.size(), 1u);
+  ASSERT_EQ(driver.jobs.size(), 2u);
   GreyPage page = RenderFirstPage(driver.jobs[0].pdf, temp.MakeDir("render"));
   EXPECT_TRUE(page.InkIn(0.0, 0.0, 0.3, 0.4)) << "the text";
   EXPECT_TRUE(page.InkIn(0.8, 0.0, 1.0, 0.4)) << "the block";
