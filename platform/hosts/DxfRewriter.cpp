@@ -179,6 +179,21 @@ size_t VisibleEntities(const std::vector<DxfRecord>& records) {
   return count;
 }
 
+// LibreOffice leaves out the layers with a negative colour, and draws frozen ones: those get
+// a negative colour too. The DWG reader's marks are replaced by the drawing's own.
+void MarkHiddenLayers(std::vector<DxfRecord>& records, const Range& tables,
+                      const std::optional<std::set<std::string>>& offLayers) {
+  for (size_t i = tables.first; i < tables.last; ++i) {
+    DxfRecord& layer = records[i];
+    bool frozen = (static_cast<int>(layer.Number(70)) & 1) != 0;
+    if (layer.Type() != "LAYER" || (!layer.Text(62) && !frozen)) continue;
+    double colour = std::abs(layer.Number(62, 7));
+    bool off = offLayers ? offLayers->contains(AsciiUpper(layer.Text(2).value_or("")))
+                         : layer.Number(62, 7) < 0;
+    layer.Set(62, DxfRecord::Format(off || frozen ? -colour : colour));
+  }
+}
+
 }  // namespace
 
 DxfRewriter::DxfRewriter(std::optional<std::set<std::string>> offLayers) {
@@ -192,15 +207,7 @@ DxfRewrite DxfRewriter::Rewrite(std::string_view dxf) const {
   if (!read) return {std::string(dxf), 0};
   std::vector<DxfRecord> records = WithMtextAsText(*read);
   Sections sections = FindSections(records);
-  if (offLayers_ && sections.tables) {
-    for (size_t i = sections.tables->first; i < sections.tables->last; ++i) {
-      DxfRecord& layer = records[i];
-      if (layer.Type() != "LAYER" || !layer.Text(62)) continue;
-      double colour = std::abs(layer.Number(62, 7));
-      bool off = offLayers_->contains(AsciiUpper(layer.Text(2).value_or("")));
-      layer.Set(62, DxfRecord::Format(off ? -colour : colour));
-    }
-  }
+  if (sections.tables) MarkHiddenLayers(records, *sections.tables, offLayers_);
   std::optional<DxfBox> extents;
   if (sections.entities) {
     extents = DxfExtents(records).Of(sections.entities->first, sections.entities->last);

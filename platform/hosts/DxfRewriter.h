@@ -3,8 +3,9 @@
 // text becomes single-line TEXT (the import leaves MTEXT out), construction lines become lines
 // across the drawing (it cannot draw endless ones), and $EXTMIN/$EXTMAX say the box the
 // entities really cover (it scales the drawing to them, and writers leave them stale, empty
-// or missing). For a drawing read from DWG it also switches on again the layers that the DWG
-// reader's DXF marks off though the drawing has them on.
+// or missing). Frozen layers, which the import draws, are marked off. For a drawing read from
+// DWG it also switches on again the layers that the DWG reader's DXF marks off though the
+// drawing has them on.
 
 #include <cstddef>
 #include <optional>

@@ -334,11 +334,11 @@ class HeaderVariables {
 }  // namespace
 
 DwgWriter::DwgWriter() {
-  layers_.push_back({"0", 7, true});
+  layers_.push_back({"0", 7, Shown::kOn});
 }
 
-void DwgWriter::Layer(const std::string& name, int color, bool on) {
-  layers_.push_back({name, color, on});
+void DwgWriter::Layer(const std::string& name, int color, Shown shown) {
+  layers_.push_back({name, color, shown});
 }
 
 void DwgWriter::Line(const std::string& layer, const Segment& segment) {
@@ -400,7 +400,7 @@ namespace {
 struct LayerSpec {
   std::string name;
   int color;
-  bool on;
+  DwgWriter::Shown shown;
 };
 
 class Database {
@@ -442,8 +442,11 @@ class Database {
       layerHandles.push_back(handle);
       Record record = ObjectRecord(kLayerType, handle, kLayerControl);
       EntryName(record, layers[i].name);
-      // Plotted, default line weight, and off where it is.
-      record.data.BS(static_cast<uint16_t>(0x8000 | 0x3E0 | (layers[i].on ? 0 : 2)));
+      // Plotted, default line weight, and frozen (1) or off (2) where it is.
+      uint16_t hidden = layers[i].shown == DwgWriter::Shown::kFrozen ? 1
+                        : layers[i].shown == DwgWriter::Shown::kOff  ? 2
+                                                                     : 0;
+      record.data.BS(static_cast<uint16_t>(0x8000 | 0x3E0 | hidden));
       record.data.BS(static_cast<uint16_t>(layers[i].color));
       Handles(record.refs, {0, 0, kContinuous});
       Put(handle, record.Finish());
@@ -659,7 +662,7 @@ std::string DwgWriter::Bytes() const {
   std::vector<LayerSpec> layers;
   for (size_t i = 0; i < layers_.size(); ++i) {
     layerHandles[layers_[i].name] = i == 0 ? kLayerZero : kFirstLayer + uint32_t(i) - 1;
-    layers.push_back({layers_[i].name, layers_[i].color, layers_[i].on});
+    layers.push_back({layers_[i].name, layers_[i].color, layers_[i].shown});
   }
   auto layerOf = [&layerHandles](const std::string& name) {
     auto found = layerHandles.find(name);

@@ -13,10 +13,11 @@ namespace testsupport {
 class DwgWriter {
  public:
   using Segment = std::array<double, 4>;  // x1, y1, x2, y2
+  enum class Shown { kOn, kOff, kFrozen };
 
   DwgWriter();
-  // A layer besides "0"; one that is off holds entities that are not shown.
-  void Layer(const std::string& name, int color, bool on = true);
+  // A layer besides "0"; one that is off or frozen holds entities that are not shown.
+  void Layer(const std::string& name, int color, Shown shown = Shown::kOn);
   void Line(const std::string& layer, const Segment& segment);
   void Circle(const std::string& layer, double x, double y, double radius);
   void Text(const std::string& layer, double x, double y, double height, const std::string& text);
@@ -31,7 +32,7 @@ class DwgWriter {
   struct LayerEntry {
     std::string name;
     int color = 7;
-    bool on = true;
+    Shown shown = Shown::kOn;
   };
   struct Entity {
     enum Kind { kLine, kCircle, kText, kInsert } kind = kLine;

@@ -166,7 +166,7 @@ TEST(DxfRewriterTest, EndlessLinesAreCutAtTheDrawingsBox) {
   EXPECT_NEAR(lines[2].Number(21), -1, 1e-9);
 }
 
-TEST(DxfRewriterTest, LayersAreSwitchedOnUnlessTheDrawingHasThemOff) {
+TEST(DxfRewriterTest, LayersAreSwitchedOnUnlessTheDrawingHasThemOffAndFrozenOnesAreOff) {
   Groups layers = {{0, "LAYER"}, {2, "Walls"},  {70, "0"}, {62, "-5"},
                    {0, "LAYER"}, {2, "Hidden"}, {70, "0"}, {62, "-1"},
                    {0, "LAYER"}, {2, "Ice"},    {70, "1"}, {62, "2"}};
@@ -179,11 +179,12 @@ TEST(DxfRewriterTest, LayersAreSwitchedOnUnlessTheDrawingHasThemOff) {
   ASSERT_EQ(table.size(), 3u);
   EXPECT_EQ(table[0].Number(62), 5);
   EXPECT_EQ(table[1].Number(62), -1);
-  EXPECT_EQ(table[2].Number(62), 2);
+  EXPECT_EQ(table[2].Number(62), -2) << "frozen, which LibreOffice would draw";
   EXPECT_EQ(repaired.visibleEntities, 2u) << "on WALLS and on layer 0; not the off or frozen";
   // A DXF's own marks are trusted.
   auto asIs = DxfRewriter().Rewrite(Drawing(layers, entities));
   EXPECT_EQ(OfType(asIs.text, "LAYER")[0].Number(62), -5);
+  EXPECT_EQ(OfType(asIs.text, "LAYER")[2].Number(62), -2);
   EXPECT_EQ(asIs.visibleEntities, 1u);
 }
 

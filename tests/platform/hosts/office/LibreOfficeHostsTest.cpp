@@ -437,17 +437,21 @@ TEST_F(LibreOfficeHostsTest, ADwgDrawingShowsItsLinesTextAndBlocksOnItsLayersFit
     GTEST_SKIP() << "the DWG reader is not installed in " << options.dwgReaderFolder
                  << " (scripts/install-deps.sh installs it)";
   }
-  // Text top left, a block top right, a line bottom left, a circle bottom right, and in the
-  // middle a line on a layer that is off. The reader's DXF marks every layer off.
+  // Text top left, a block top right, a line bottom left, a circle bottom right, in the
+  // middle a line on a layer that is off, and at the top between them one on a frozen layer.
+  // The reader's DXF marks every layer off, and LibreOffice draws frozen ones.
+  using Shown = testsupport::DwgWriter::Shown;
   testsupport::DwgWriter drawing;
   drawing.Layer("WALLS", 7);
-  drawing.Layer("HIDDEN", 3, false);
+  drawing.Layer("HIDDEN", 7, Shown::kOff);
+  drawing.Layer("ICE", 7, Shown::kFrozen);
   drawing.Block("SQUARE", {{0, 0, 20, 0}, {20, 0, 20, 20}, {20, 20, 0, 20}, {0, 20, 0, 0}});
   drawing.Text("0", 10, 88, 8, "Plan");
   drawing.Insert("WALLS", "SQUARE", 160, 70);
   drawing.Line("WALLS", {10, 10, 60, 30});
   drawing.Circle("0", 140, 20, 10);
   drawing.Line("HIDDEN", {88, 40, 102, 60});
+  drawing.Line("ICE", {88, 75, 102, 95});
   std::string path = Write("plan.dwg", drawing.Bytes());
   // A drawing whose header fails its checksum is read all the same.
   std::string damaged = drawing.Bytes();
@@ -465,6 +469,7 @@ TEST_F(LibreOfficeHostsTest, ADwgDrawingShowsItsLinesTextAndBlocksOnItsLayersFit
   EXPECT_TRUE(page.InkIn(0.0, 0.6, 0.4, 1.0)) << "the line";
   EXPECT_TRUE(page.InkIn(0.7, 0.6, 0.9, 1.0)) << "the circle";
   EXPECT_FALSE(page.InkIn(0.45, 0.35, 0.55, 0.65)) << "the line on the layer that is off";
+  EXPECT_FALSE(page.InkIn(0.45, 0.0, 0.55, 0.3)) << "the line on the frozen layer";
   // Fitted: the block's right side and the line's left end reach the sides of the page.
   EXPECT_GE(page.InkedRows(0.95, 0.0, 1.0, 0.5), 5) << "the right side of the square";
   EXPECT_TRUE(page.InkIn(0.0, 0.5, 0.05, 1.0)) << "the left end of the line";
