@@ -61,7 +61,8 @@ int Run(const batch::BatchOptions& options) {
       options.worker.has_value());
   batch::BatchKit kit;
   kit.App().SetTitle("Sheafmill");
-  ProgramWorld world(platformOptions, OfficeForThisRun());
+  // One office serves the passes of the run in turn, each application after the one before.
+  ProgramWorld world(platformOptions, OfficeForThisRun(), platform::hosts::OfficeLifetime::Process);
   if (!world.HostsRegistered()) {
     std::fputs("sheafmill-batch: LibreOffice is not installed, so no document can be opened\n",
                stderr);
