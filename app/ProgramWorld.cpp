@@ -1,7 +1,6 @@
 #include "app/ProgramWorld.h"
 
 #include "platform/driver/PdfDriver.h"
-#include "platform/hosts/OfficeHostOptions.h"
 #include "platform/hosts/OfficeHosts.h"
 
 namespace {
@@ -13,7 +12,8 @@ constexpr char kOfficeProfiles[] = "office-profiles";
 }  // namespace
 
 ProgramWorld::ProgramWorld(const platform::PlatformOptions& options,
-                           platform::hosts::OfficeFactory makeOffice)
+                           platform::hosts::OfficeFactory makeOffice,
+                           platform::hosts::OfficeLifetime lifetime)
     : platform_(options),
       driver_(std::make_unique<platform::driver::PdfDriver>(platform_.Registry(), platform_.Files(),
                                                             platform_.Sys())) {
@@ -25,9 +25,12 @@ ProgramWorld::ProgramWorld(const platform::PlatformOptions& options,
     hostsRegistered_ = true;
     return;
   }
-  hostsRegistered_ = platform::hosts::RegisterOfficeHosts(
-      platform_.Automation(), platform_.Spool(), platform_.Printing(), platform_.Files(),
-      platform::hosts::OfficeHostOptions::Defaults(options.profileFolder / kOfficeProfiles));
+  platform::hosts::OfficeHostOptions hostOptions =
+      platform::hosts::OfficeHostOptions::Defaults(options.profileFolder / kOfficeProfiles);
+  hostOptions.lifetime = lifetime;
+  hostsRegistered_ =
+      platform::hosts::RegisterOfficeHosts(platform_.Automation(), platform_.Spool(),
+                                           platform_.Printing(), platform_.Files(), hostOptions);
 }
 
 ProgramWorld::~ProgramWorld() = default;

@@ -9,6 +9,7 @@
 
 #include "platform/Platform.h"
 #include "platform/hosts/HostInstance.h"
+#include "platform/hosts/OfficeHostOptions.h"
 
 namespace platform::driver {
 class PdfDriver;
@@ -18,9 +19,11 @@ class ProgramWorld {
  public:
   // The applications render with the offices that `makeOffice` makes; by default with
   // LibreOffice when it is installed, and without it no application is registered, as on a
-  // machine without them. Raises platform::Error when the profile cannot be opened.
-  explicit ProgramWorld(const platform::PlatformOptions& options,
-                        platform::hosts::OfficeFactory makeOffice = {});
+  // machine without them; a LibreOffice serves for `lifetime`. Raises platform::Error when the
+  // profile cannot be opened.
+  explicit ProgramWorld(
+      const platform::PlatformOptions& options, platform::hosts::OfficeFactory makeOffice = {},
+      platform::hosts::OfficeLifetime lifetime = platform::hosts::OfficeLifetime::Instance);
   ~ProgramWorld();
   ProgramWorld(const ProgramWorld&) = delete;
   ProgramWorld& operator=(const ProgramWorld&) = delete;

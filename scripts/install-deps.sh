@@ -11,6 +11,7 @@ packages=(
   libuchardet-dev
   xvfb xauth fonts-liberation2 librsvg2-common
   poppler-utils
+  time
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui
   libreoffice-draw-nogui libreoffice-dev
   libpng-dev

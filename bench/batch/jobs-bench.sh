@@ -3,7 +3,9 @@
 # `soffice --headless --convert-to pdf` call, over the same documents: copies of the samples
 # under distinct names in a private home and profile. Each is run ROUNDS times, in turn, and
 # its best time counts, so that a moment of other load on the machine weighs less. Prints the
-# times and their ratios.
+# times and their ratios, the processor time of the best round (user + system, of all the
+# processes of the command) and the load average before and after: ratios measured while
+# other processes want the cores mean little.
 #   bench/batch/jobs-bench.sh [BUILD_DIR] [COPIES] [ROUNDS]
 #   (defaults: build, 4 copies = 32 documents, 3 rounds)
 set -euo pipefail
@@ -30,12 +32,10 @@ done
 count="$(ls "$HOME/docs" | wc -l)"
 "$driver" install >/dev/null
 
-seconds() {  # runs the command, prints its wall time in seconds
-  local start end
-  start="$(date +%s.%N)"
-  "$@" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; exit 1; }
-  end="$(date +%s.%N)"
-  awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
+seconds() {  # runs the command, prints its wall time and its processor time in seconds
+  /usr/bin/time -f '%e %U %S' -o "$work/time" "$@" >/dev/null 2>"$work/err" ||
+    { cat "$work/err" >&2; exit 1; }
+  awk '{ print $1, $2 + $3 }' "$work/time"
 }
 pdfs() { ls "$1" | grep -c '\.pdf$' || true; }
 
@@ -47,9 +47,11 @@ soffice_profile="file://$work/soffice-profile"
 soffice -env:UserInstallation="$soffice_profile" --headless --convert-to pdf \
   --outdir "$work/warm-out2" "$work/warm/notes.txt" >/dev/null 2>&1
 
-best() {  # the smaller of two times; the first may be empty
-  awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'
+best() {  # of two "wall cpu" pairs the one of the smaller wall time; the first may be empty
+  awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " ");
+    print (a == "" || y[1] < x[1]) ? b : a }'
 }
+load_before="$(cut -d' ' -f1 /proc/loadavg)"
 one="" two="" auto="" office=""
 for ((round = 1; round <= rounds; ++round)); do
   rm -rf "$HOME"/{one,two,auto,soffice}
@@ -60,11 +62,18 @@ for ((round = 1; round <= rounds; ++round)); do
     --convert-to pdf --outdir "$HOME/soffice" "$HOME"/docs/*)")"
 done
 
-printf '%d documents, %d cores, best of %d rounds\n' "$count" "$(nproc)" "$rounds"
-printf '%-34s %8.2f s  %d PDF files\n' "sheafmill-batch --jobs 1" "$one" "$(pdfs "$HOME/one")"
-printf '%-34s %8.2f s  %d PDF files\n' "sheafmill-batch --jobs 2" "$two" "$(pdfs "$HOME/two")"
-printf '%-34s %8.2f s  %d PDF files\n' "sheafmill-batch --jobs auto" "$auto" "$(pdfs "$HOME/auto")"
-printf '%-34s %8.2f s  %d PDF files\n' "soffice --convert-to pdf (one call)" "$office" \
-  "$(pdfs "$HOME/soffice")"
-printf 'speed-up of --jobs 2 over --jobs 1:         %.2fx\n' "$(awk -v a="$one" -v b="$two" 'BEGIN { print a / b }')"
-printf 'speed-up of --jobs auto over soffice:       %.2fx\n' "$(awk -v a="$office" -v b="$auto" 'BEGIN { print a / b }')"
+wall() { echo "${1% *}"; }
+cpu() { echo "${1#* }"; }
+line() {  # NAME "WALL CPU" FOLDER
+  printf '%-34s %8.2f s  %6.2f s cpu  %d PDF files\n' "$1" "$(wall "$2")" "$(cpu "$2")" \
+    "$(pdfs "$3")"
+}
+printf '%d documents, %d cores, best of %d rounds, load average %s before, %s after\n' \
+  "$count" "$(nproc)" "$rounds" "$load_before" "$(cut -d' ' -f1 /proc/loadavg)"
+line "sheafmill-batch --jobs 1" "$one" "$HOME/one"
+line "sheafmill-batch --jobs 2" "$two" "$HOME/two"
+line "sheafmill-batch --jobs auto" "$auto" "$HOME/auto"
+line "soffice --convert-to pdf (one call)" "$office" "$HOME/soffice"
+ratio() { awk -v a="$(wall "$1")" -v b="$(wall "$2")" 'BEGIN { print a / b }'; }
+printf 'speed-up of --jobs 2 over --jobs 1:         %.2fx\n' "$(ratio "$one" "$two")"
+printf 'speed-up of --jobs auto over soffice:       %.2fx\n' "$(ratio "$office" "$auto")"

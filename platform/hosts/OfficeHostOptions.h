@@ -6,6 +6,11 @@
 
 namespace platform::hosts {
 
+// How long one LibreOffice process serves: one application instance, which ends it at Quit,
+// or every instance that starts after another has quit, until the classes are registered anew
+// or the automation runtime ends.
+enum class OfficeLifetime { Instance, Process };
+
 struct OfficeHostOptions {
   // LibreOffice's program folder (soffice.bin); by default the one the build found.
   std::filesystem::path programFolder;
@@ -20,6 +25,7 @@ struct OfficeHostOptions {
   std::chrono::milliseconds documentLimit = std::chrono::seconds(120);
   // Where the CAD host's DWG reader is (DwgReader); also bound by documentLimit.
   std::filesystem::path dwgReaderFolder;
+  OfficeLifetime lifetime = OfficeLifetime::Instance;
 
   // The build's program folder, the given profile folder, the limit from
   // SHEAFMILL_OFFICE_TIMEOUT (seconds) when that is set to a positive number, and the DWG

@@ -9,6 +9,7 @@
 #ifdef SHEAFMILL_HAVE_LIBREOFFICE
 #include "platform/hosts/office/LibreOffice.h"
 #include "platform/hosts/office/OfficeSession.h"
+#include "platform/hosts/office/SpareOffice.h"
 #endif
 
 namespace platform::hosts {
@@ -55,7 +56,12 @@ bool RegisterOfficeHosts(AutomationRuntime& runtime, Spooler& spooler, Printers&
   std::optional<OfficeInstallation> office = OfficeInstallation::Find(options.programFolder);
   if (!office) return false;
   uno::OfficeSession::RemoveAbandoned(options.workFolder);
-  auto makeOffice = [office = *office, options]() -> std::unique_ptr<Office> {
+  std::shared_ptr<uno::SpareOffice> spare;
+  if (options.lifetime == OfficeLifetime::Process) {
+    spare = std::make_shared<uno::SpareOffice>(*office, options);
+  }
+  auto makeOffice = [office = *office, options, spare]() -> std::unique_ptr<Office> {
+    if (spare) return std::make_unique<uno::LibreOffice>(spare);
     return std::make_unique<uno::LibreOffice>(office, options);
   };
   auto makeCadOffice = [makeOffice, options]() -> std::unique_ptr<Office> {

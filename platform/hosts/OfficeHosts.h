@@ -1,8 +1,9 @@
 #pragma once
 // Registers the authoring applications with the automation runtime: "Word.Application",
 // "Excel.Application", "PowerPoint.Application" and "AutoCAD.Application", served from a
-// local server. Every instance created starts an office of its own; a server that cannot
-// start answers CO_E_SERVER_EXEC_FAILURE. When LibreOffice is not installed, nothing is
+// local server. Every instance created starts an office of its own (unless it takes the one
+// that an instance before it left running, as OfficeLifetime::Process has it); a server that
+// cannot start answers CO_E_SERVER_EXEC_FAILURE. When LibreOffice is not installed, nothing is
 // registered, and clients get "Invalid class string" as on a machine without the
 // applications.
 

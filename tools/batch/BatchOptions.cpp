@@ -207,7 +207,8 @@ Options:
                    memo.pdf) go to the same office, in the order one office would take them,
                    so that the same PDF files are written as with one office. Without
                    --keep-going a failure stops the other offices after their current
-                   document. Status lines are printed line by line.
+                   document. On a terminal the status lines of all offices come under
+                   one progress bar of all their documents.
   --title T, --subject S, --author A, --keywords K
                    the document properties the PDF printer writes into every PDF. They are
                    stored with the printer's settings, as the window's Advanced Options

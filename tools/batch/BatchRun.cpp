@@ -107,12 +107,19 @@ bool BatchRun::WithWindow(const WindowWork& work) {
 // The counts go to the parent of a worker, which adds those of all its workers.
 void BatchRun::PrintCounts() const {
   if (options_.worker) {
-    std::ofstream(std::filesystem::path(*options_.worker) / "counts")
-        << tally_.Converted() << ' ' << tally_.Failed() << '\n';
+    WriteCounts();
   } else if (options_.keepGoing) {
     status_.Print(std::to_string(tally_.Converted()) + " converted, " +
                   std::to_string(tally_.Failed()) + " failed.");
   }
+}
+
+// Whole at every moment, as the parent reads them during the run for its progress bar.
+void BatchRun::WriteCounts() const {
+  const std::filesystem::path folder(*options_.worker);
+  std::ofstream(folder / "counts.new") << tally_.Converted() << ' ' << tally_.Failed() << '\n';
+  std::error_code ignored;
+  std::filesystem::rename(folder / "counts.new", folder / "counts", ignored);
 }
 
 std::vector<BatchRun::FolderPair> BatchRun::WorkerFolders() {
@@ -238,7 +245,10 @@ void BatchRun::ConvertAll(TForm1& form, const std::vector<FolderPair>& folders) 
   run.SetKeepGoing(options_.keepGoing);
   run.SetHoldDriver(true);
   run.OnFileStart = [this](const std::string&) { tally_.Started(); };
-  run.OnFileDone = [this](const FileOutcome& outcome) { tally_.Finished(outcome); };
+  run.OnFileDone = [this](const FileOutcome& outcome) {
+    tally_.Finished(outcome);
+    if (options_.worker) WriteCounts();
+  };
   std::vector<size_t> listed;
   kit_.App().Dispatch([&] {
     for (const FolderPair& folder : folders) {

@@ -61,6 +61,7 @@ class BatchRun {
   std::vector<FolderPair> Folders();
   std::vector<FolderPair> WorkerFolders();
   void PrintCounts() const;
+  void WriteCounts() const;
   void MakeFolder(const std::string& drivePath);
   void RemoveEmptyFolders() const;
   void Prepare(TForm1& form, const std::string& source,

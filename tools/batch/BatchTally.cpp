@@ -66,13 +66,7 @@ std::string BatchTally::HostPath(const std::string& drivePath) const {
 }
 
 void BatchTally::ShowProgress() {
-  const size_t done = converted_ + failed_;
-  std::optional<double> left;
-  if (done > 0 && done < planned_.size()) {
-    left = SecondsSince(begun_) / static_cast<double>(done) *
-           static_cast<double>(planned_.size() - done);
-  }
-  status_.SetProgress(done, planned_.size(), left);
+  status_.SetProgress(converted_ + failed_, planned_.size(), SecondsSince(begun_));
 }
 
 }  // namespace batch

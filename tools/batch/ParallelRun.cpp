@@ -103,6 +103,8 @@ int ParallelRun::Execute(BatchRun& planner) {
     std::fprintf(stderr, "%s\n", TerminalLines(ownership.Refusal()).c_str());
     return 1;
   }
+  for (const BatchRun::PlannedFolder& folder : *plan) total_ += folder.files.size();
+  ShowProgress();
   for (const Share& share : Split(*plan)) {
     if (!interrupt_.Requested()) StartWorker(share);
   }
@@ -148,8 +150,16 @@ void ParallelRun::StartWorker(const Share& share) {
   std::vector<std::string> args = WorkerArguments(options_);
   args.insert(args.end(), {"--report", (folder / "report.csv").string(), "--worker",
                            folder.string(), "--", options_.source});
-  started_.push_back({folder});
-  workers_.Start(args, folder / "profile", report_ != nullptr && report_->ToStandardOutput());
+  started_.push_back({folder, FileTail(folder / "report.csv", sizeof kReportHeader - 1),
+                      FileTail(folder / "output"), FileTail(folder / "messages")});
+  WorkerProcesses::Streams streams;
+  if (status_.Terminal()) {
+    streams.output = folder / "output";
+    streams.errors = folder / "messages";
+  } else {
+    streams.outputToError = report_ != nullptr && report_->ToStandardOutput();
+  }
+  workers_.Start(args, folder / "profile", streams);
 }
 
 // The worker's profile, with a drive of its own for the folders of links to its documents.
@@ -186,37 +196,68 @@ int ParallelRun::Watch() {
       // Without --keep-going the first failure ends the run, as with one office.
       if (status != 0 && !options_.keepGoing) workers_.Interrupt();
     }
-    PassReportsOn();
+    PassOn();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  PassReportsOn();
+  PassOn();
+  status_.EndLine();
   return Finish(statuses);
+}
+
+void ParallelRun::PassOn() {
+  PassReportsOn();
+  ShowProgress();
+  PassOutputOn();
 }
 
 // The rows that the workers' reports gained, each whole (a row is written at once).
 void ParallelRun::PassReportsOn() {
   if (report_ == nullptr) return;
   for (Worker& worker : started_) {
-    std::ifstream in(worker.folder / "report.csv", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const size_t start = std::max(worker.reportRead, sizeof kReportHeader - 1);
-    const size_t end = text.rfind("\r\n");
-    if (end == std::string::npos || end + 2 <= start) continue;
-    report_->AddRows(text.substr(start, end + 2 - start));
-    worker.reportRead = end + 2;
+    const std::string rows = worker.report.Next("\r\n");
+    if (!rows.empty()) report_->AddRows(rows);
   }
 }
 
-int ParallelRun::Finish(const std::vector<int>& statuses) {
-  size_t converted = 0;
-  size_t failed = 0;
-  for (const Worker& worker : started_) {
-    size_t workerConverted = 0;
-    size_t workerFailed = 0;
-    std::ifstream(worker.folder / "counts") >> workerConverted >> workerFailed;
-    converted += workerConverted;
-    failed += workerFailed;
+// Messages first, on lines of their own, then the status lines under the bar.
+void ParallelRun::PassOutputOn() {
+  for (Worker& worker : started_) {
+    const std::string messages = worker.messages.Next("\n");
+    if (messages.empty()) continue;
+    status_.EndLine();
+    std::fputs(messages.c_str(), stderr);
   }
+  for (Worker& worker : started_) {
+    const std::string lines = worker.output.Next("\n");
+    for (size_t start = 0, end; start < lines.size(); start = end + 1) {
+      end = lines.find('\n', start);
+      status_.Show(StatusLine::Lower, lines.substr(start, end - start));
+    }
+  }
+}
+
+void ParallelRun::ShowProgress() {
+  const auto [converted, failed] = Counts();
+  status_.SetProgress(
+      converted + failed, total_,
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - begun_).count());
+}
+
+// The documents converted and failed by all workers, as their counts say so far.
+std::pair<size_t, size_t> ParallelRun::Counts() const {
+  std::pair<size_t, size_t> counts;
+  for (const Worker& worker : started_) {
+    size_t converted = 0;
+    size_t failed = 0;
+    std::ifstream(worker.folder / "counts") >> converted >> failed;
+    counts.first += converted;
+    counts.second += failed;
+  }
+  return counts;
+}
+
+int ParallelRun::Finish(const std::vector<int>& statuses) {
+  const auto [converted, failed] = Counts();
   if (options_.keepGoing) {
     status_.Print(std::to_string(converted) + " converted, " + std::to_string(failed) + " failed.");
   }

@@ -56,12 +56,15 @@ void StatusPrinter::Show(StatusLine line, const std::string& text) {
   std::fflush(out_);
 }
 
-void StatusPrinter::SetProgress(size_t done, size_t total, std::optional<double> secondsLeft) {
+void StatusPrinter::SetProgress(size_t done, size_t total, double seconds) {
   if (!terminal_ || total == 0) return;
   const size_t filled = done * kBarWidth / total;
   progress_ = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " +
               std::to_string(done) + "/" + std::to_string(total);
-  if (secondsLeft) progress_ += " " + TimeLeft(*secondsLeft);
+  if (done > 0 && done < total) {
+    progress_ +=
+        " " + TimeLeft(seconds / static_cast<double>(done) * static_cast<double>(total - done));
+  }
 }
 
 void StatusPrinter::Print(const std::string& line) {

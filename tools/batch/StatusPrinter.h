@@ -5,7 +5,6 @@
 // line of its own.
 
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "convert/ConversionWindow.h"
@@ -17,9 +16,10 @@ class StatusPrinter {
   StatusPrinter(std::FILE* out, bool terminal);
 
   void Show(StatusLine line, const std::string& text);
-  // `done` of `total` documents, with the time left when it can be told; shown on a terminal
-  // from the next change on.
-  void SetProgress(size_t done, size_t total, std::optional<double> secondsLeft);
+  // `done` of `total` documents after `seconds`, with the time left when it can be told;
+  // shown on a terminal from the next change on.
+  void SetProgress(size_t done, size_t total, double seconds);
+  bool Terminal() const { return terminal_; }
   // A line of its own, kept on a terminal too.
   void Print(const std::string& line);
   // Ends the line being rewritten, so that other output starts on a line of its own.

@@ -1,5 +1,6 @@
 #include "tools/batch/WorkerProcesses.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -23,7 +24,7 @@ int ExitStatus(int status) {
 }  // namespace
 
 void WorkerProcesses::Start(const std::vector<std::string>& args,
-                            const std::filesystem::path& profile, bool outputToError) {
+                            const std::filesystem::path& profile, const Streams& streams) {
   std::vector<std::string> argStrings{"sheafmill-batch"};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<std::string> envStrings =
@@ -32,7 +33,16 @@ void WorkerProcesses::Start(const std::vector<std::string>& args,
   std::vector<char*> envp = platform::ExecPointers(envStrings);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  if (outputToError) posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+  if (streams.outputToError) {
+    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+  }
+  const std::pair<int, const std::filesystem::path&> files[] = {{STDOUT_FILENO, streams.output},
+                                                                {STDERR_FILENO, streams.errors}};
+  for (const auto& [stream, file] : files) {
+    if (file.empty()) continue;
+    posix_spawn_file_actions_addopen(&actions, stream, file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+  }
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);

@@ -20,10 +20,17 @@ class WorkerProcesses {
   WorkerProcesses(const WorkerProcesses&) = delete;
   WorkerProcesses& operator=(const WorkerProcesses&) = delete;
 
-  // Starts this program with `args`, on the profile folder `profile`; its standard output goes
-  // to standard error when `outputToError`. Raises platform::Error.
+  // Where a worker's standard output and error go: this process's own, its output to this
+  // process's standard error, or files for this process to pass on.
+  struct Streams {
+    bool outputToError = false;
+    std::filesystem::path output;  // empty: not to a file
+    std::filesystem::path errors;  // empty: not to a file
+  };
+
+  // Starts this program with `args`, on the profile folder `profile`. Raises platform::Error.
   void Start(const std::vector<std::string>& args, const std::filesystem::path& profile,
-             bool outputToError);
+             const Streams& streams);
   // The workers that ended since the last call, by their number of start, with their exit
   // status (-1: ended by a signal).
   std::vector<std::pair<size_t, int>> Reap();

@@ -61,16 +61,17 @@ int Run(const batch::BatchOptions& options) {
       options.worker.has_value());
   batch::BatchKit kit;
   kit.App().SetTitle("Sheafmill");
-  ProgramWorld world(platformOptions, OfficeForThisRun());
+  // One office serves the passes of the run in turn, each application after the one before.
+  ProgramWorld world(platformOptions, OfficeForThisRun(), platform::hosts::OfficeLifetime::Process);
   if (!world.HostsRegistered()) {
     std::fputs("sheafmill-batch: LibreOffice is not installed, so no document can be opened\n",
                stderr);
   }
   // A report on standard output moves the status lines to standard error.
   std::FILE* statusOut = report && report->ToStandardOutput() ? stderr : stdout;
-  // A worker's lines meet those of the other workers: they stay whole lines.
+  // A worker's lines go to its parent, or meet those of the other workers: they stay whole lines.
   const bool terminal = !options.worker && ::isatty(::fileno(statusOut)) == 1;
-  batch::StatusPrinter status(statusOut, terminal && options.jobs == 1);
+  batch::StatusPrinter status(statusOut, terminal);
   if (options.jobs > 1 && !options.worker) {
     batch::BatchRun planner(options, kit, world.Platform(), interrupt, status, nullptr);
     return batch::ParallelRun(options, world.Platform(), temporary.Path(), interrupt, status,

@@ -13,6 +13,7 @@
 #include "platform/hosts/office/LibreOfficeDocument.h"
 #include "platform/hosts/office/LoadInteraction.h"
 #include "platform/hosts/office/OfficeSession.h"
+#include "platform/hosts/office/SpareOffice.h"
 
 namespace css = com::sun::star;
 
@@ -67,6 +68,9 @@ std::string Refusal(const LoadInteraction& interaction, const std::filesystem::p
 LibreOffice::LibreOffice(const OfficeInstallation& office, const OfficeHostOptions& options)
     : session_(std::make_shared<OfficeSession>(office, options)) {}
 
+LibreOffice::LibreOffice(std::shared_ptr<SpareOffice> spare)
+    : spare_(std::move(spare)), session_(spare_->Take()) {}
+
 LibreOffice::~LibreOffice() = default;
 
 std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& file,
@@ -101,7 +105,11 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
 }
 
 void LibreOffice::Quit() {
-  session_->Terminate();
+  if (spare_) {
+    spare_->Keep(std::move(session_));
+  } else {
+    session_->Terminate();
+  }
 }
 
 css::uno::Reference<css::lang::XComponent> LibreOffice::Load(const rtl::OUString& url,

@@ -1,5 +1,6 @@
 #pragma once
-// The office of one application instance: a LibreOffice process of its own.
+// The office of one application instance: a LibreOffice process of its own, or the one that
+// a SpareOffice kept from an application that quit before.
 
 #include <memory>
 #include <optional>
@@ -15,11 +16,14 @@ namespace platform::hosts::uno {
 
 class LoadInteraction;
 class OfficeSession;
+class SpareOffice;
 
 class LibreOffice : public Office {
  public:
   // Starts the office; raises platform::Error when it cannot.
   LibreOffice(const OfficeInstallation& office, const OfficeHostOptions& options);
+  // Takes its office from `spare` and hands it back there at Quit.
+  explicit LibreOffice(std::shared_ptr<SpareOffice> spare);
   ~LibreOffice() override;
 
   std::unique_ptr<OfficeDocument> Open(const std::filesystem::path& file,
@@ -36,6 +40,7 @@ class LibreOffice : public Office {
                                                  const ImportFilter& filter,
                                                  LoadInteraction& interaction);
 
+  std::shared_ptr<SpareOffice> spare_;      // none: the office ends at Quit
   std::shared_ptr<OfficeSession> session_;  // shared with the open documents
 };
 

@@ -12,6 +12,8 @@
 #include <com/sun/star/bridge/XBridge.hpp>
 #include <com/sun/star/connection/Connector.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 
 #include "platform/hosts/OfficeProfiles.h"
@@ -120,6 +122,15 @@ void OfficeSession::Terminate() {
     if (!ending || !process_->WaitFor(kQuitLimit)) KillOffice();
   }
   Disconnect();
+}
+
+bool OfficeSession::Idle() {
+  try {
+    return Call("quitting",
+                [&] { return !desktop_->getComponents()->createEnumeration()->hasMoreElements(); });
+  } catch (const Error&) {
+    return false;
+  }
 }
 
 void OfficeSession::Launch(const OfficeInstallation& office) {

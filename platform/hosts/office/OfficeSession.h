@@ -62,6 +62,8 @@ class OfficeSession {
   }
 
   bool Running() { return !EndStatus(); }
+  // Whether the office runs with no document open, free to serve another application.
+  bool Idle();
   // Asks the office to end, and kills it when it does not end soon.
   void Terminate();
 

@@ -184,6 +184,15 @@ TEST_F(SheafmillBatchTest, OnATerminalTheStatusIsOneLineRewrittenInPlaceAndFinis
   const std::string three = BatchProcess(args, Environment(), {120}).Finish().out;
   EXPECT_TRUE(Contains(three, "\r[######..............] 1/3 0:")) << three;
   EXPECT_TRUE(Contains(three, " left  Batch Conversion Task: 2/3 files")) << three;
+  // The lines of two workers pass through their parent, under one bar of all the documents.
+  const std::vector<std::string> two{"--jobs", "2", "--types", "txt", docs.string()};
+  const std::string parallel = BatchProcess(two, Environment(), {120}).Finish().out;
+  EXPECT_TRUE(Contains(parallel, "\r[....................] 0/3  Preparing for Batch Conversion"))
+      << parallel;
+  for (const std::string name : {"a", "b", "c"}) {
+    EXPECT_TRUE(Contains(parallel, "\r\nC:\\docs\\" + name + ".txt Converted OK!\r\n")) << parallel;
+  }
+  EXPECT_TRUE(Contains(parallel, "\r[####################] 3/3  Done.\033[K\r\n")) << parallel;
 
   // A narrow terminal gets the lines cut short, so that they never wrap, and no bar.
   BatchProcess narrow(args, Environment(), {24});

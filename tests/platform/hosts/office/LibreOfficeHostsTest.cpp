@@ -253,6 +253,21 @@ class LibreOfficeHostsTest : public testing::Test, public hoststest::HostsWorld 
     automation.Release(pass, hostApp);
     return "";
   }
+  // The office that this process started last and that has not been collected; 0 if none.
+  static pid_t OfficePid() {
+    pid_t office = 0;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+      std::ifstream stat(entry.path() / "stat");
+      long pid = 0, parent = 0;
+      std::string name;
+      char state = 0;
+      if (stat >> pid >> name >> state >> parent && name == "(soffice.bin)" &&
+          parent == ::getpid()) {
+        office = static_cast<pid_t>(pid);
+      }
+    }
+    return office;
+  }
   std::string WordFailure(const std::string& path) { return Failure(HostPass::Word, path); }
   std::string CadFailure(const std::string& path) { return Failure(HostPass::AutoCAD, path); }
 
@@ -306,8 +321,8 @@ TEST_F(LibreOfficeHostsTest, FilesAreReadByWhatTheyHoldWhateverTheirNameOrAge) {
   std::vector<std::pair<HostPass, std::vector<std::string>>> passes = {
       {HostPass::Word,
        {Place(kExamples / "memo.docx", "memo.docm"), Write("notes.txt~", "Notes to self.\n"),
-        Place(kExamples / "report.doc", "x.docbak"),
-        Place(kExamples / "letter.rtf", "letter.rtf "), *latin}},
+        Place(kExamples / "report.doc", "x.docbak"), Place(kExamples / "letter.rtf", "letter.rtf "),
+        *latin}},
       {HostPass::Excel, {Write("old.xls", Excel4Worksheet())}},
       {HostPass::PowerPoint, {Place(kExamples / "slides.ppt", "slides.pptm")}},
   };
@@ -534,16 +549,7 @@ TEST_F(LibreOfficeHostsTest, KillingTheOfficeMidDocumentFailsThatFileAtOnce) {
   std::thread killer([&] {
     // Opening takes about a second, printing several more.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-      std::ifstream stat(entry.path() / "stat");
-      long pid = 0, parent = 0;
-      std::string name;
-      char state = 0;
-      if (stat >> pid >> name >> state >> parent && name == "(soffice.bin)" &&
-          parent == ::getpid()) {
-        office = static_cast<pid_t>(pid);
-      }
-    }
+    office = OfficePid();
     killedAt = std::chrono::steady_clock::now();
     if (office > 0) ::kill(office, SIGKILL);
   });
@@ -581,6 +587,36 @@ TEST_F(LibreOfficeHostsTest, ReleasingAnApplicationWithoutQuitEndsItsOffice) {
   automation.Release(HostPass::Excel, hostApp);
   EXPECT_EQ(OfficeChildren(), 0);
   EXPECT_EQ(driver.jobs.size(), 1u);
+}
+
+TEST_F(LibreOfficeHostsTest,
+       AnOfficeKeptAfterQuitServesTheNextApplicationUnlessItDiedOrHeldADocument) {
+  options.lifetime = platform::hosts::OfficeLifetime::Process;
+  Register();
+  PrintAll(HostPass::Word, {"report.doc"});
+  const pid_t kept = OfficePid();
+  EXPECT_EQ(OfficeChildren(), 1) << "the office did not stay after Quit";
+  PrintAll(HostPass::Excel, {"budget.xls"});
+  EXPECT_EQ(OfficePid(), kept) << "Excel started an office of its own";
+  EXPECT_EQ(OfficeChildren(), 1);
+  // One that dies while it waits is not handed out.
+  ASSERT_GT(kept, 0);
+  ::kill(kept, SIGKILL);
+  PrintAll(HostPass::PowerPoint, {"slides.ppt"});
+  const pid_t second = OfficePid();
+  EXPECT_NE(second, kept);
+  EXPECT_EQ(OfficeChildren(), 1);
+  // AutoCAD quits with its drawings open: that office ends.
+  PrintAll(HostPass::AutoCAD, {"plan.dxf"});
+  EXPECT_EQ(OfficeChildren(), 0) << "an office with a drawing open was kept";
+  ASSERT_EQ(driver.jobs.size(), 4u);
+  EXPECT_EQ(testsupport::PdfPageCount(driver.jobs[2].pdf), 3);
+  // Registering anew ends a kept office.
+  PrintAll(HostPass::Word, {"memo.docx"});
+  EXPECT_EQ(OfficeChildren(), 1);
+  options.lifetime = platform::hosts::OfficeLifetime::Instance;
+  Register();
+  EXPECT_EQ(OfficeChildren(), 0) << "the kept office outlived its registration";
 }
 
 }  // namespace
