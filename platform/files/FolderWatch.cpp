@@ -63,8 +63,12 @@ class Descriptor {
 }  // namespace
 
 FolderWatch::FolderWatch(const FileSystem& files, std::string path)
-    : files_(files), path_(std::move(path)) {
-  Start();
+    : files_(&files), path_(std::move(path)) {
+  if (const auto host = files.ToHost(path_)) Start(*host);
+}
+
+FolderWatch::FolderWatch(std::filesystem::path host) {
+  Start(host);
 }
 
 FolderWatch::~FolderWatch() {
@@ -73,10 +77,8 @@ FolderWatch::~FolderWatch() {
 
 // The folder is examined before its notices start: if another folder takes its path in
 // between, the first answer finds out.
-void FolderWatch::Start() {
-  const auto host = files_.ToHost(path_);
-  if (!host) return;
-  host_ = *host;
+void FolderWatch::Start(const std::filesystem::path& host) {
+  host_ = host;
   const Descriptor folder(open(host_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   struct stat status {};
   if (folder.Get() < 0 || fstat(folder.Get(), &status) != 0 || !IsLocalFileSystem(folder.Get())) {
@@ -117,8 +119,8 @@ std::optional<std::vector<FindData>> FolderWatch::Changes() {
 // or a folder spelt exactly as the path came next to the one found ignoring letter case.
 bool FolderWatch::StillTheFolder() const {
   struct stat status {};
-  return files_.ToHost(path_) == host_ && stat(host_.c_str(), &status) == 0 &&
-         status.st_dev == device_ && status.st_ino == inode_;
+  return (files_ == nullptr || files_->ToHost(path_) == host_) &&
+         stat(host_.c_str(), &status) == 0 && status.st_dev == device_ && status.st_ino == inode_;
 }
 
 bool FolderWatch::ReadNotices(std::set<std::string>& names) {

@@ -23,6 +23,8 @@ class FolderWatch {
   // Watches the folder that the absolute drive path `path` names in `files`. A folder that
   // cannot be watched gives a watch whose Changes() answer nothing.
   FolderWatch(const FileSystem& files, std::string path);
+  // Watches the host folder itself, by whatever path it is reached.
+  explicit FolderWatch(std::filesystem::path host);
   ~FolderWatch();
   FolderWatch(const FolderWatch&) = delete;
   FolderWatch& operator=(const FolderWatch&) = delete;
@@ -38,14 +40,14 @@ class FolderWatch {
   std::optional<std::vector<FindData>> Changes();
 
  private:
-  void Start();
+  void Start(const std::filesystem::path& host);
   void NoteLinks(int folder);
   bool StillTheFolder() const;
   bool ReadNotices(std::set<std::string>& names);
   FindData Examine(const std::string& hostName);
   std::optional<std::vector<FindData>> Lost();
 
-  const FileSystem& files_;
+  const FileSystem* files_ = nullptr;  // the drive path is followed only with its file system
   std::string path_;
   std::filesystem::path host_;
   uint64_t device_ = 0;
