@@ -55,6 +55,13 @@ bool IsPattern(const std::string& name) {
   return name.find_first_of("*?") != std::string::npos;
 }
 
+// Whether every pattern names files of the listed folder alone, as a search takes them: one
+// with a folder or a drive in it lists another folder, and the search refuses the characters
+// that no name holds.
+bool IsFolderMask(const std::string& mask) {
+  return mask.find_first_of("\\/:\"<>|") == std::string::npos;
+}
+
 // Ends a folder search on every path.
 class SearchScope {
  public:
@@ -113,7 +120,10 @@ TZELExplorerView::TZELExplorerView(platform::FileSystem& files, platform::Shell&
       mask_(kDefaultMask) {
   base_->SetItemHeight(kDefaultItemHeight);
   base_->SetColumns(kDefaultColumns);
-  base_->OnWindowCreated = [this] { ReadEntries(); };
+  base_->OnWindowCreated = [this] {
+    changes_.reset();  // the new window holds no entries
+    ReadEntries();
+  };
   base_->OnDrawItem = [this](ui::Canvas& canvas, int index, const ui::Rect& rect) {
     DrawItem(canvas, index, rect);
   };
@@ -175,12 +185,56 @@ void TZELExplorerView::ReadEntries() {
   if (!base_->HasWindow()) return;
   EnterDirectory(folder_);
   diskFolder_ = files_.DiskSpelling(folder_).value_or(folder_);
-  base_->Clear();
   {
     std::optional<ui::BusyCursor> busy;
-    for (const std::string& pattern : SplitMask(mask_)) AddMatches(pattern, busy);
+    if (!UpdateEntries(busy)) ReadAllEntries(busy);
   }
   Changed();
+}
+
+// The folder's change notices start before it is read, so that a change made during the read
+// is told at the next one; they count only once the read is complete.
+void TZELExplorerView::ReadAllEntries(std::optional<ui::BusyCursor>& busy) {
+  changes_.reset();
+  std::unique_ptr<platform::FolderWatch> changes;
+  if (IsFolderMask(mask_)) changes = std::make_unique<platform::FolderWatch>(files_, folder_);
+  base_->Clear();
+  for (const std::string& pattern : SplitMask(mask_)) AddMatches(pattern, busy);
+  changes_ = std::move(changes);
+  changesMask_ = mask_;
+}
+
+// Brings the entries of the last read up to date with the names that the folder's notices
+// tell, to what a read gives; false when the notices cannot tell, and then also from now on.
+bool TZELExplorerView::UpdateEntries(std::optional<ui::BusyCursor>& busy) {
+  std::unique_ptr<platform::FolderWatch> changes = std::move(changes_);
+  if (!changes || changes->Path() != folder_ || changesMask_ != mask_) return false;
+  const std::optional<std::vector<platform::FindData>> changed = changes->Changes();
+  if (!changed) return false;
+  base_->ResetView();
+  for (const platform::FindData& entry : *changed) {
+    if (!UpdateEntry(entry, busy)) return false;
+  }
+  changes_ = std::move(changes);
+  return true;
+}
+
+// A name that sorts equal to another name is left to a read: only the folder's own order
+// places it among its equals.
+bool TZELExplorerView::UpdateEntry(const platform::FindData& entry,
+                                   std::optional<ui::BusyCursor>& busy) {
+  const auto [first, last] = base_->EqualRange(entry.Name);
+  for (int index = first; index < last; ++index) {
+    if (base_->Item(index) != entry.Name) return false;
+  }
+  for (int index = last - 1; index >= first; --index) base_->Delete(index);
+  if ((entry.Attributes & kNotListed) != 0) return true;
+  for (const std::string& pattern : SplitMask(mask_)) {
+    if (!pattern.empty() && platform::FileSystem::MatchesPattern(pattern, entry.Name)) {
+      AddEntry(entry.Name, busy);
+    }
+  }
+  return true;
 }
 
 void TZELExplorerView::AddMatches(const std::string& pattern, std::optional<ui::BusyCursor>& busy) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/files/FileSystem.h"
+#include "platform/files/FolderWatch.h"
 #include "platform/shell/Shell.h"
 #include "ui/Application.h"
 #include "ui/SortedListBox.h"
@@ -83,7 +84,11 @@ class TZELExplorerView {
  private:
   struct ParsedPath;
 
+  // Every read: from the folder's change notices when they can tell, else the whole folder.
   void ReadEntries();
+  void ReadAllEntries(std::optional<ui::BusyCursor>& busy);
+  bool UpdateEntries(std::optional<ui::BusyCursor>& busy);
+  bool UpdateEntry(const platform::FindData& entry, std::optional<ui::BusyCursor>& busy);
   void AddMatches(const std::string& pattern, std::optional<ui::BusyCursor>& busy);
   void AddEntry(std::string name, std::optional<ui::BusyCursor>& busy);
   void EnterDirectory(const std::string& path);
@@ -104,6 +109,10 @@ class TZELExplorerView {
   std::string diskFolder_;  // folder_ in the letter case of the disk, found at each read
   std::string mask_;
   TEditCharCase charCase_ = TEditCharCase::ecLowerCase;
+  // The changes to folder_ since the last read, and the mask of that read; none after a read
+  // of a mask that lists other folders, or that ended in an error.
+  std::unique_ptr<platform::FolderWatch> changes_;
+  std::string changesMask_;
 };
 
 }  // namespace controls

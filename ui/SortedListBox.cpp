@@ -23,6 +23,10 @@ void SortedListBox::RecreateWindow() {
 
 void SortedListBox::ResetWindowState() {
   strings_.Clear();
+  ResetMarks();
+}
+
+void SortedListBox::ResetMarks() {
   focus_ = -1;
   anchor_ = -1;
   top_ = 0;
@@ -71,8 +75,27 @@ int SortedListBox::Add(std::string text) {
   return position;
 }
 
+void SortedListBox::Delete(int index) {
+  CheckIndex(index);
+  strings_.Erase(index);
+  for (int* mark : {&focus_, &anchor_}) {
+    if (*mark == index) {
+      *mark = -1;
+    } else if (*mark > index) {
+      --*mark;
+    }
+  }
+  SetTopIndex(top_);
+}
+
 void SortedListBox::Clear() {
   ResetWindowState();
+  Changed();
+}
+
+void SortedListBox::ResetView() {
+  strings_.DeselectAll();
+  ResetMarks();
   Changed();
 }
 

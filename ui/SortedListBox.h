@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "ui/Canvas.h"
 #include "ui/Control.h"
@@ -57,7 +58,14 @@ class SortedListBox : public Control {
   int Count() const { return strings_.Count(); }
   const std::string& Item(int index) const;  // EListError outside 0..Count()-1
   int Add(std::string text);
+  void Delete(int index);  // EListError outside 0..Count()-1
   void Clear();
+  // The positions first..last-1 of the strings that sort equal to `text`.
+  std::pair<int, int> EqualRange(const std::string& text) const {
+    return strings_.EqualRange(text);
+  }
+  // Nothing selected, no focus, the first string at the top, as after Clear; the strings stay.
+  void ResetView();
 
   // The selection. ItemIndex is the selected entry of a single-selection list (-1 for none)
   // and the focused entry of a multiple-selection list. Setting it selects the entry in a
@@ -114,6 +122,7 @@ class SortedListBox : public Control {
 
  private:
   void ResetWindowState();
+  void ResetMarks();  // focus, anchor and the first row shown
   bool Multicolumn() const { return columns_ > 0; }
   int VisibleUnits() const;
   bool NeedsColumnBar() const;

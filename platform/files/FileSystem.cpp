@@ -10,6 +10,7 @@
 
 #include "platform/Error.h"
 #include "platform/WinTypes.h"
+#include "platform/files/FolderNames.h"
 #include "platform/files/FolderSearch.h"
 #include "platform/files/MountTable.h"
 #include "platform/files/ReservedCharacters.h"
@@ -68,22 +69,6 @@ std::optional<std::vector<std::string>> NamesBelow(const std::filesystem::path& 
   return names;
 }
 
-// The host spelling of `name` in `folder`: the exact name, else the first case-insensitive
-// match. Nothing when there is neither; `error` then holds errno when the folder could not
-// be examined.
-std::optional<std::string> FindName(const std::filesystem::path& folder, const std::string& name,
-                                    int& error) {
-  const std::string hostName = ToHostName(name);
-  struct stat status {};
-  if (stat((folder / hostName).c_str(), &status) == 0) return hostName;
-  error = errno == ENOENT ? 0 : errno;
-  if (error != 0) return std::nullopt;
-  FolderSearch search(folder, name, false);
-  FindData match;
-  if (search.Next(match)) return ToHostName(match.Name);
-  return std::nullopt;
-}
-
 // Renames without ever replacing an existing target: renameat2 where the file system
 // offers it, else a hard link (which fails on an existing target) and the removal of the
 // old name.
@@ -119,6 +104,36 @@ FileSystem::FileSystem(DriveMap drives, std::filesystem::path windowsDir)
 }
 
 FileSystem::~FileSystem() = default;
+
+// The host spelling of `name` in `folder`: the exact name, else the first case-insensitive
+// match. Nothing when there is neither; `error` then holds errno when the folder could not
+// be examined.
+std::optional<std::string> FileSystem::FindName(const std::filesystem::path& folder,
+                                                const std::string& name, int& error) const {
+  const std::string hostName = ToHostName(name);
+  struct stat status {};
+  if (stat((folder / hostName).c_str(), &status) == 0) return hostName;
+  error = errno == ENOENT ? 0 : errno;
+  if (error != 0) return std::nullopt;
+  // Where several names match, the search tells which one comes first.
+  const auto known = NamesOf(folder).Matching(name);
+  if (!known) folderNames_.erase(folder);  // read again at the next look-up
+  if (known && known->empty()) return std::nullopt;
+  if (known && known->size() == 1) return known->front();
+  FolderSearch search(folder, name, false);
+  FindData match;
+  if (search.Next(match)) return ToHostName(match.Name);
+  return std::nullopt;
+}
+
+// A few folders at a time: each holds a notice channel of the host.
+FolderNames& FileSystem::NamesOf(const std::filesystem::path& folder) const {
+  constexpr size_t kFoldersKept = 8;
+  auto known = folderNames_.find(folder);
+  if (known != folderNames_.end()) return *known->second;
+  if (folderNames_.size() >= kFoldersKept) folderNames_.erase(folderNames_.begin());
+  return *folderNames_.emplace(folder, std::make_unique<FolderNames>(folder)).first->second;
+}
 
 const DriveMap& FileSystem::Drives() const {
   return drives_;

@@ -24,6 +24,7 @@ using SearchHandle = intptr_t;
 enum class FindInfoLevel { FindExInfoStandard, FindExInfoBasic };
 inline constexpr SearchHandle INVALID_HANDLE_VALUE = -1;
 
+class FolderNames;
 class FolderSearch;
 
 class FileSystem {
@@ -107,6 +108,9 @@ class FileSystem {
     uint32_t error = 0;  // why the path does not exist, 0 when it does
   };
 
+  std::optional<std::string> FindName(const std::filesystem::path& folder, const std::string& name,
+                                      int& error) const;
+  FolderNames& NamesOf(const std::filesystem::path& folder) const;
   Resolved Resolve(const std::string& winPath) const;
   Resolved Resolve(const WindowsPath& path) const;
   // The search that FindFirstFile starts, or nothing with LastError set.
@@ -120,6 +124,8 @@ class FileSystem {
   std::map<SearchHandle, std::unique_ptr<FolderSearch>> searches_;
   std::map<char, uint32_t> driveTypeOverrides_;
   SearchHandle nextHandle_ = 1;
+  // The folders whose names were looked up ignoring letter case, by host path.
+  mutable std::map<std::filesystem::path, std::unique_ptr<FolderNames>> folderNames_;
 };
 
 }  // namespace platform

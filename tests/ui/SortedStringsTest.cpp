@@ -59,6 +59,42 @@ TEST(SortedStringsTest, ManyInsertionsMatchASortAndEachPositionIsTheRank) {
   EXPECT_EQ(All(strings), inserted);
 }
 
+// Erasing most strings empties whole blocks; what stays keeps its order, and the strings that
+// come next take the erased ones' places.
+TEST(SortedStringsTest, ErasedStringsLeaveTheRestInOrderAndEqualRangesFindTheirEquals) {
+  std::mt19937 random(11);
+  ui::SortedStrings strings;
+  std::vector<std::string> kept;
+  for (int i = 0; i < 3000; ++i) {
+    kept.push_back("f" + std::to_string(random() % 1000) + (i % 2 == 0 ? ".pdf" : ".PDF"));
+    strings.Insert(kept.back());
+  }
+  auto byOrder = [](const std::string& a, const std::string& b) {
+    return platform::System::CompareString(a, b, true) < 0;
+  };
+  std::stable_sort(kept.begin(), kept.end(), byOrder);
+  for (int round = 0; round < 2600; ++round) {
+    const int index = static_cast<int>(random() % kept.size());
+    strings.Erase(index);
+    kept.erase(kept.begin() + index);
+  }
+  ASSERT_EQ(All(strings), kept);
+  for (const std::string name : {"f1.pdf", "f500.PDF", "a", "zz"}) {
+    const auto equal = std::equal_range(kept.begin(), kept.end(), name, byOrder);
+    EXPECT_EQ(strings.EqualRange(name),
+              std::make_pair(static_cast<int>(equal.first - kept.begin()),
+                             static_cast<int>(equal.second - kept.begin())))
+        << name;
+  }
+  for (int i = 0; i < 500; ++i) {
+    std::string name = "g" + std::to_string(random() % 300) + ".pdf";
+    const auto after = std::upper_bound(kept.begin(), kept.end(), name, byOrder);
+    ASSERT_EQ(strings.Insert(name), static_cast<int>(after - kept.begin())) << name;
+    kept.insert(after, name);
+  }
+  EXPECT_EQ(All(strings), kept);
+}
+
 TEST(SortedStringsTest, SelectionFlagsTravelWithTheirStrings) {
   ui::SortedStrings strings;
   strings.Insert("m");

@@ -7,6 +7,7 @@
 #include <map>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/Error.h"
@@ -84,6 +85,31 @@ TEST_F(FileSystemTest, ResolvesDrivePathsIgnoringLetterCase) {
   // What does not exist yet is kept as written, below what does.
   EXPECT_EQ(Files().ToHost("C:\\DOCS\\New\\Out.pdf"), c_ / "Docs/New/Out.pdf");
   EXPECT_EQ(Files().ToHost("d:\\x"), d_ / "x");
+}
+
+// A folder's names, once looked up ignoring letter case, are kept with the folder's change
+// notices: each look-up after a change by another process finds what a new file system finds.
+TEST_F(FileSystemTest, LookUpsIgnoringLetterCaseFollowChangesByOtherProcesses) {
+  temp_.WriteFile("c/Docs/Report.DOC", "r");
+  const std::vector<std::string> paths = {"C:\\DOCS\\REPORT.DOC", "C:\\docs\\link.PDF",
+                                          "C:\\DOCS\\new.TXT"};
+  const std::vector<std::pair<std::string, std::string>> steps = {
+      {"nothing yet", "true"},
+      {"renamed", "mv Report.DOC rePort.doc"},
+      {"gone", "rm rePort.doc"},
+      {"back in other letter case", "touch REPORT.doc"},
+      {"a link that leads nowhere", "ln -s nowhere Link.pdf"},
+      {"the folder replaced", "cd .. && mv Docs Old && mkdir Docs && touch Docs/New.txt"},
+  };
+  for (const auto& [what, command] : steps) {
+    ASSERT_EQ(std::system(("cd '" + (c_ / "Docs").string() + "' && " + command).c_str()), 0);
+    FileSystem fresh(DriveMap{{'C', c_}}, c_ / "Windows");
+    for (const std::string& path : paths) {
+      EXPECT_EQ(Files().ToHost(path), fresh.ToHost(path)) << what << ": " << path;
+      EXPECT_EQ(Files().FileExists(path), fresh.FileExists(path)) << what << ": " << path;
+    }
+  }
+  EXPECT_EQ(Files().ToHost(paths[2]), c_ / "Docs/New.txt");
 }
 
 TEST_F(FileSystemTest, PrefersTheExactNameOverOtherCaseForms) {
