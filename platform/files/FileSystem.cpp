@@ -68,19 +68,29 @@ std::optional<std::vector<std::string>> NamesBelow(const std::filesystem::path& 
   return names;
 }
 
+// A name as the host spells it, and whether it names a folder.
+struct HostName {
+  std::string name;
+  bool folder = false;
+};
+
 // The host spelling of `name` in `folder`: the exact name, else the first case-insensitive
 // match. Nothing when there is neither; `error` then holds errno when the folder could not
 // be examined.
-std::optional<std::string> FindName(const std::filesystem::path& folder, const std::string& name,
-                                    int& error) {
+std::optional<HostName> FindName(const std::filesystem::path& folder, const std::string& name,
+                                 int& error) {
   const std::string hostName = ToHostName(name);
   struct stat status {};
-  if (stat((folder / hostName).c_str(), &status) == 0) return hostName;
+  if (stat((folder / hostName).c_str(), &status) == 0) {
+    return HostName{hostName, S_ISDIR(status.st_mode)};
+  }
   error = errno == ENOENT ? 0 : errno;
   if (error != 0) return std::nullopt;
   FolderSearch search(folder, name, false);
   FindData match;
-  if (search.Next(match)) return ToHostName(match.Name);
+  if (search.Next(match)) {
+    return HostName{ToHostName(match.Name), (match.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+  }
   return std::nullopt;
 }
 
@@ -126,7 +136,7 @@ const DriveMap& FileSystem::Drives() const {
 
 FileSystem::Resolved FileSystem::Resolve(const std::string& winPath) const {
   const auto path = WindowsPath::Parse(winPath, current_);
-  if (!path) return Resolved{std::nullopt, "", false, ERROR_PATH_NOT_FOUND};
+  if (!path) return Resolved{std::nullopt, "", false, ERROR_PATH_NOT_FOUND, std::nullopt};
   return Resolve(*path);
 }
 
@@ -138,27 +148,44 @@ FileSystem::Resolved FileSystem::Resolve(const WindowsPath& path) const {
     resolved.error = ERROR_PATH_NOT_FOUND;
     return resolved;
   }
+  if (auto exact = ResolveExact(drive->second, path)) return *exact;
   std::filesystem::path host = drive->second;
   if (!IsFolder(host)) resolved.error = ERROR_NOT_READY;
   for (size_t i = 0; i < path.parts.size(); ++i) {
     const std::string& part = path.parts[i];
-    if (!IsValidFileName(part)) return Resolved{std::nullopt, "", false, ERROR_INVALID_NAME};
+    if (!IsValidFileName(part))
+      return Resolved{std::nullopt, "", false, ERROR_INVALID_NAME, std::nullopt};
     const bool last = i + 1 == path.parts.size();
     int hostError = 0;
     const auto name = resolved.error == 0 ? FindName(host, part, hostError) : std::nullopt;
-    host /= name ? *name : ToHostName(part);
+    host /= name ? name->name : ToHostName(part);
     if (resolved.error != 0) continue;
     if (hostError != 0) {
       resolved.error = ErrorFromErrno(hostError);
     } else if (!name) {
       resolved.error = last ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
-    } else if (!last && !IsFolder(host)) {
+    } else if (!last && !name->folder) {
       resolved.error = ERROR_PATH_NOT_FOUND;
     }
-    if (last) resolved.name = name ? *name : ToHostName(part);
+    if (last) resolved.name = name ? name->name : ToHostName(part);
   }
   resolved.host = host;
   return resolved;
+}
+
+// A path whose names all exist as written: one call finds it, where the walk name by name
+// costs a call per name and would come to the same host path.
+std::optional<FileSystem::Resolved> FileSystem::ResolveExact(const std::filesystem::path& drive,
+                                                             const WindowsPath& path) const {
+  if (path.parts.empty()) return std::nullopt;
+  std::filesystem::path host = drive;
+  for (const std::string& part : path.parts) {
+    if (!IsValidFileName(part)) return std::nullopt;
+    host /= ToHostName(part);
+  }
+  struct stat status {};
+  if (stat(host.c_str(), &status) != 0) return std::nullopt;
+  return Resolved{host, ToHostName(path.parts.back()), false, 0, status};
 }
 
 bool FileSystem::Fail(uint32_t error) const {
@@ -281,15 +308,25 @@ bool FileSystem::FindClose(SearchHandle handle) {
   return searches_.erase(handle) == 1 || Fail(ERROR_INVALID_HANDLE);
 }
 
-uint32_t FileSystem::GetFileAttributes(const std::string& path) {
+std::optional<HostFile> FileSystem::LocateFile(const std::string& path) {
   const Resolved resolved = Resolve(path);
   if (resolved.error != 0) {
     Fail(resolved.error);
-    return INVALID_FILE_ATTRIBUTES;
+    return std::nullopt;
   }
-  const uint32_t attributes = FolderSearch::AttributesOf(*resolved.host, resolved.name);
-  if (attributes == INVALID_FILE_ATTRIBUTES) Fail(ErrorFromErrno(errno));
-  return attributes;
+  const uint32_t attributes =
+      resolved.status ? FolderSearch::AttributesOf(*resolved.status, *resolved.host, resolved.name)
+                      : FolderSearch::AttributesOf(*resolved.host, resolved.name);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    Fail(ErrorFromErrno(errno));
+    return std::nullopt;
+  }
+  return HostFile{*resolved.host, attributes};
+}
+
+uint32_t FileSystem::GetFileAttributes(const std::string& path) {
+  const auto file = LocateFile(path);
+  return file ? file->attributes : INVALID_FILE_ATTRIBUTES;
 }
 
 bool FileSystem::FileExists(const std::string& path) {
