@@ -171,16 +171,20 @@ void TZELExplorerTree::AddDrive(int index, uint32_t mask) {
 }
 
 TreeNode* TZELExplorerTree::AddDriveNode(const std::string& path) {
-  return AddEntryNode(nullptr, path);
+  return AddEntryNode(nullptr, path, kNameAndIcon);
 }
 
+// The folder was listed a moment ago: the shell need not look it up again, which in a folder
+// of many thousand subfolders would be most of the reading.
 TreeNode* TZELExplorerTree::AddFolderNode(TreeNode* parent, const std::string& path) {
-  return parent == nullptr ? nullptr : AddEntryNode(parent, path);
+  if (parent == nullptr) return nullptr;
+  return AddEntryNode(parent, path, kNameAndIcon | platform::SHGFI_USEFILEATTRIBUTES);
 }
 
-TreeNode* TZELExplorerTree::AddEntryNode(TreeNode* parent, std::string path) {
+TreeNode* TZELExplorerTree::AddEntryNode(TreeNode* parent, std::string path, uint32_t flags) {
   path = WithBackslash(std::move(path));
-  platform::ShellFileInfo info = shell_.GetFileInfo(path, kNameAndIcon);
+  platform::ShellFileInfo info =
+      shell_.GetFileInfo(path, flags, platform::FILE_ATTRIBUTE_DIRECTORY);
   TreeNode* node = AddPlaceholder(parent, info.displayName);
   base_->SetData(node, new TZELDirectoryEntry(path));
   AssignIcons(node, info.iconIndex);
@@ -259,15 +263,18 @@ void TZELExplorerTree::ReadFolder(TreeNode* node) {
   const std::string diskPath = entry->DiskPath;
   base_->DeleteChildren(node);
   entry->ChildrenRead = true;
-  std::vector<std::string> names;
+  struct Named {
+    std::string key;  // made once per name: collating is the dear part of a comparison
+    std::string name;
+  };
+  std::vector<Named> names;
   ForEachFolder(fullPath, diskPath, [&](const std::string& name) {
-    names.push_back(name);
+    names.push_back({System::SortKey(name), name});
     return true;
   });
-  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return System::CompareString(a, b, true) < 0;
-  });
-  for (const auto& name : names) AddFolderNode(node, diskPath + name);
+  std::stable_sort(names.begin(), names.end(),
+                   [](const Named& a, const Named& b) { return a.key < b.key; });
+  for (const Named& named : names) AddFolderNode(node, diskPath + named.name);
 }
 
 void TZELExplorerTree::ProbeFolder(TreeNode* node) {
@@ -378,7 +385,7 @@ TreeNode* TZELExplorerTree::FindNode(TreeNode* first, const std::string& prefix)
     TZELDirectoryEntry* entry = Entry(node);
     if (entry == nullptr) continue;
     if (entry->DiskPath == prefix) return node;
-    if (caseless == nullptr && System::CompareTextIgnoreCase(entry->FullPath, upper) == 0) {
+    if (caseless == nullptr && System::SameTextIgnoreCase(entry->FullPath, upper)) {
       caseless = node;
     }
   }

@@ -116,7 +116,7 @@ class TZELExplorerTree {
   void AddDrive(int index, uint32_t mask);
   ui::TreeNode* AddDriveNode(const std::string& path);
   ui::TreeNode* AddFolderNode(ui::TreeNode* parent, const std::string& path);
-  ui::TreeNode* AddEntryNode(ui::TreeNode* parent, std::string path);
+  ui::TreeNode* AddEntryNode(ui::TreeNode* parent, std::string path, uint32_t shellFlags);
   ui::TreeNode* AddPlaceholder(ui::TreeNode* parent, const std::string& text);
   void AssignIcons(ui::TreeNode* node, int icon);
   bool AcceptFolder(const std::string& path);

@@ -58,6 +58,7 @@ inline constexpr uint16_t SW_SHOW = 5;
 // Shell file information flags (SHGetFileInfo).
 inline constexpr uint32_t SHGFI_SMALLICON = 0x0001;
 inline constexpr uint32_t SHGFI_OPENICON = 0x0002;
+inline constexpr uint32_t SHGFI_USEFILEATTRIBUTES = 0x0010;
 inline constexpr uint32_t SHGFI_DISPLAYNAME = 0x0200;
 inline constexpr uint32_t SHGFI_SYSICONINDEX = 0x4000;
 

@@ -16,7 +16,10 @@ packages=(
   libreoffice-draw-nogui libreoffice-dev
   libpng-dev
   dpkg-dev file lintian desktop-file-utils appstream
+  locales
 )
+# Names sort in the user's locale; the sorting tests compare them as these users see them.
+test_locales=(en_US.UTF-8 sv_SE.UTF-8)
 # node and npm run the CAD host's DWG reader; Debian's (18) will do where none is installed.
 command -v node >/dev/null && command -v npm >/dev/null || packages+=(nodejs npm)
 
@@ -27,16 +30,30 @@ for package in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exec "$(dirname "$0")/install-dwg-reader.sh"
-fi
-
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"
-"$(dirname "$0")/install-dwg-reader.sh"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+fi
+
+# locale -a spells them en_US.utf8; locale-gen builds those enabled in /etc/locale.gen.
+absent_locales=()
+for name in "${test_locales[@]}"; do
+  spelt="${name%.UTF-8}.utf8"
+  locale -a | grep -qx "$spelt" || absent_locales+=("$name")
+done
+if [ ${#absent_locales[@]} -gt 0 ]; then
+  echo "Generating locales: ${absent_locales[*]}"
+  for name in "${absent_locales[@]}"; do
+    "${sudo_cmd[@]}" sed -i "s/^# *\($name UTF-8\)/\1/" /etc/locale.gen
+  done
+  "${sudo_cmd[@]}" locale-gen
+fi
+
+exec "$(dirname "$0")/install-dwg-reader.sh"

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/LocaleSort.h"
 #include "controls/zeltexplorerview.h"
 #include "platform/files/FileSystem.h"
 #include "platform/shell/Shell.h"
@@ -78,9 +79,7 @@ std::vector<std::string> PlainListing(const std::filesystem::path& folder) {
       if (platform::FileSystem::MatchesPattern(pattern, name)) names.push_back(name);
     }
   }
-  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return platform::System::CompareString(a, b, true) < 0;
-  });
+  bench::SortAsTheLocaleDoes(names);
   return names;
 }
 

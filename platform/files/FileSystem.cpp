@@ -108,21 +108,28 @@ FileSystem::~FileSystem() = default;
 // The host spelling of `name` in `folder`: the exact name, else the first case-insensitive
 // match. Nothing when there is neither; `error` then holds errno when the folder could not
 // be examined.
-std::optional<std::string> FileSystem::FindName(const std::filesystem::path& folder,
-                                                const std::string& name, int& error) const {
+std::optional<FileSystem::HostName> FileSystem::FindName(const std::filesystem::path& folder,
+                                                         const std::string& name,
+                                                         int& error) const {
   const std::string hostName = ToHostName(name);
   struct stat status {};
-  if (stat((folder / hostName).c_str(), &status) == 0) return hostName;
+  if (stat((folder / hostName).c_str(), &status) == 0) {
+    return HostName{hostName, S_ISDIR(status.st_mode)};
+  }
   error = errno == ENOENT ? 0 : errno;
   if (error != 0) return std::nullopt;
   // Where several names match, the search tells which one comes first.
   const auto known = NamesOf(folder).Matching(name);
   if (!known) folderNames_.erase(folder);  // read again at the next look-up
   if (known && known->empty()) return std::nullopt;
-  if (known && known->size() == 1) return known->front();
+  if (known && known->size() == 1 && stat((folder / known->front()).c_str(), &status) == 0) {
+    return HostName{known->front(), S_ISDIR(status.st_mode)};
+  }
   FolderSearch search(folder, name, false);
   FindData match;
-  if (search.Next(match)) return ToHostName(match.Name);
+  if (search.Next(match)) {
+    return HostName{ToHostName(match.Name), (match.Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
+  }
   return std::nullopt;
 }
 
@@ -141,7 +148,7 @@ const DriveMap& FileSystem::Drives() const {
 
 FileSystem::Resolved FileSystem::Resolve(const std::string& winPath) const {
   const auto path = WindowsPath::Parse(winPath, current_);
-  if (!path) return Resolved{std::nullopt, "", false, ERROR_PATH_NOT_FOUND};
+  if (!path) return Resolved{std::nullopt, "", false, ERROR_PATH_NOT_FOUND, std::nullopt};
   return Resolve(*path);
 }
 
@@ -153,27 +160,44 @@ FileSystem::Resolved FileSystem::Resolve(const WindowsPath& path) const {
     resolved.error = ERROR_PATH_NOT_FOUND;
     return resolved;
   }
+  if (auto exact = ResolveExact(drive->second, path)) return *exact;
   std::filesystem::path host = drive->second;
   if (!IsFolder(host)) resolved.error = ERROR_NOT_READY;
   for (size_t i = 0; i < path.parts.size(); ++i) {
     const std::string& part = path.parts[i];
-    if (!IsValidFileName(part)) return Resolved{std::nullopt, "", false, ERROR_INVALID_NAME};
+    if (!IsValidFileName(part))
+      return Resolved{std::nullopt, "", false, ERROR_INVALID_NAME, std::nullopt};
     const bool last = i + 1 == path.parts.size();
     int hostError = 0;
     const auto name = resolved.error == 0 ? FindName(host, part, hostError) : std::nullopt;
-    host /= name ? *name : ToHostName(part);
+    host /= name ? name->name : ToHostName(part);
     if (resolved.error != 0) continue;
     if (hostError != 0) {
       resolved.error = ErrorFromErrno(hostError);
     } else if (!name) {
       resolved.error = last ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
-    } else if (!last && !IsFolder(host)) {
+    } else if (!last && !name->folder) {
       resolved.error = ERROR_PATH_NOT_FOUND;
     }
-    if (last) resolved.name = name ? *name : ToHostName(part);
+    if (last) resolved.name = name ? name->name : ToHostName(part);
   }
   resolved.host = host;
   return resolved;
+}
+
+// A path whose names all exist as written: one call finds it, where the walk name by name
+// costs a call per name and would come to the same host path.
+std::optional<FileSystem::Resolved> FileSystem::ResolveExact(const std::filesystem::path& drive,
+                                                             const WindowsPath& path) const {
+  if (path.parts.empty()) return std::nullopt;
+  std::filesystem::path host = drive;
+  for (const std::string& part : path.parts) {
+    if (!IsValidFileName(part)) return std::nullopt;
+    host /= ToHostName(part);
+  }
+  struct stat status {};
+  if (stat(host.c_str(), &status) != 0) return std::nullopt;
+  return Resolved{host, ToHostName(path.parts.back()), false, 0, status};
 }
 
 bool FileSystem::Fail(uint32_t error) const {
@@ -296,15 +320,25 @@ bool FileSystem::FindClose(SearchHandle handle) {
   return searches_.erase(handle) == 1 || Fail(ERROR_INVALID_HANDLE);
 }
 
-uint32_t FileSystem::GetFileAttributes(const std::string& path) {
+std::optional<HostFile> FileSystem::LocateFile(const std::string& path) {
   const Resolved resolved = Resolve(path);
   if (resolved.error != 0) {
     Fail(resolved.error);
-    return INVALID_FILE_ATTRIBUTES;
+    return std::nullopt;
   }
-  const uint32_t attributes = FolderSearch::AttributesOf(*resolved.host, resolved.name);
-  if (attributes == INVALID_FILE_ATTRIBUTES) Fail(ErrorFromErrno(errno));
-  return attributes;
+  const uint32_t attributes =
+      resolved.status ? FolderSearch::AttributesOf(*resolved.status, *resolved.host, resolved.name)
+                      : FolderSearch::AttributesOf(*resolved.host, resolved.name);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    Fail(ErrorFromErrno(errno));
+    return std::nullopt;
+  }
+  return HostFile{*resolved.host, attributes};
+}
+
+uint32_t FileSystem::GetFileAttributes(const std::string& path) {
+  const auto file = LocateFile(path);
+  return file ? file->attributes : INVALID_FILE_ATTRIBUTES;
 }
 
 bool FileSystem::FileExists(const std::string& path) {

@@ -4,6 +4,8 @@
 // the process's current directory, attributes, deletion and renaming. Operations report
 // failure by their result and leave the Windows error code in LastError().
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -26,6 +28,11 @@ inline constexpr SearchHandle INVALID_HANDLE_VALUE = -1;
 
 class FolderNames;
 class FolderSearch;
+
+struct HostFile {
+  std::filesystem::path path;
+  uint32_t attributes = 0;
+};
 
 class FileSystem {
  public:
@@ -78,6 +85,9 @@ class FileSystem {
   // INVALID_FILE_ATTRIBUTES if absent: ERROR_FILE_NOT_FOUND when only the last name is
   // missing, ERROR_PATH_NOT_FOUND when a folder on the way is.
   uint32_t GetFileAttributes(const std::string& path);
+  // An existing file or folder: its host path and its attributes from one walk along the
+  // path; nothing, with LastError set as GetFileAttributes sets it, when it does not exist.
+  std::optional<HostFile> LocateFile(const std::string& path);
   bool FileExists(const std::string& path);  // a file, not a folder
   bool DirectoryExists(const std::string& path);
   // When the file was last written, in nanoseconds of the host clock, or nothing when it does
@@ -103,16 +113,25 @@ class FileSystem {
  private:
   struct Resolved {
     std::optional<std::filesystem::path> host;  // nothing when the path is on no drive
-    std::string name;    // the last component as the host spells it; empty at a root
-    bool root = false;   // the path is a drive root
-    uint32_t error = 0;  // why the path does not exist, 0 when it does
+    std::string name;                   // the last component as the host spells it; empty at a root
+    bool root = false;                  // the path is a drive root
+    uint32_t error = 0;                 // why the path does not exist, 0 when it does
+    std::optional<struct stat> status;  // when the walk found it out already
   };
 
-  std::optional<std::string> FindName(const std::filesystem::path& folder, const std::string& name,
-                                      int& error) const;
+  // A name as the host spells it, and whether it names a folder.
+  struct HostName {
+    std::string name;
+    bool folder = false;
+  };
+
+  std::optional<HostName> FindName(const std::filesystem::path& folder, const std::string& name,
+                                   int& error) const;
   FolderNames& NamesOf(const std::filesystem::path& folder) const;
   Resolved Resolve(const std::string& winPath) const;
   Resolved Resolve(const WindowsPath& path) const;
+  std::optional<Resolved> ResolveExact(const std::filesystem::path& drive,
+                                       const WindowsPath& path) const;
   // The search that FindFirstFile starts, or nothing with LastError set.
   std::unique_ptr<FolderSearch> StartSearch(const std::string& pattern, FindInfoLevel level) const;
   bool Fail(uint32_t error) const;

@@ -98,6 +98,11 @@ uint32_t FolderSearch::EntryAttributes(const dirent& entry) const {
 uint32_t FolderSearch::AttributesOf(const std::filesystem::path& file, const std::string& name) {
   struct stat status {};
   if (stat(file.c_str(), &status) != 0) return INVALID_FILE_ATTRIBUTES;
+  return AttributesOf(status, file, name);
+}
+
+uint32_t FolderSearch::AttributesOf(const struct stat& status, const std::filesystem::path& file,
+                                    const std::string& name) {
   const bool readOnly = S_ISREG(status.st_mode) && IsReadOnly(status, access(file.c_str(), W_OK));
   return Attributes(status, readOnly, name);
 }

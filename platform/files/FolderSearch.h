@@ -4,6 +4,7 @@
 // so a search stays cheap in folders of many thousand files.
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -35,6 +36,9 @@ class FolderSearch {
   // that is neither a plain file nor a folder (devices, sockets, dangling links).
   // INVALID_FILE_ATTRIBUTES when the file cannot be examined.
   static uint32_t AttributesOf(const std::filesystem::path& file, const std::string& name);
+  // The same for a file whose status is already known.
+  static uint32_t AttributesOf(const struct stat& status, const std::filesystem::path& file,
+                               const std::string& name);
 
  private:
   uint32_t EntryAttributes(const dirent& entry) const;

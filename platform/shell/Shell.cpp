@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "platform/WinTypes.h"
+#include "platform/files/ReservedCharacters.h"
 #include "platform/shell/CommandLine.h"
 #include "platform/shell/FileIcons.h"
 #include "platform/system/CaseFolding.h"
@@ -163,7 +164,8 @@ ChildStart Shell::Opener(const std::string& target) const {
   return start;
 }
 
-ShellFileInfo Shell::GetFileInfo(const std::string& path, uint32_t flags) const {
+ShellFileInfo Shell::GetFileInfo(const std::string& path, uint32_t flags,
+                                 uint32_t fileAttributes) const {
   ShellFileInfo info;
   const auto current = WindowsPath::Parse(files_.GetCurrentDirectory(), WindowsPath{});
   const auto parsed = current ? WindowsPath::Parse(path, *current) : std::nullopt;
@@ -172,19 +174,25 @@ ShellFileInfo Shell::GetFileInfo(const std::string& path, uint32_t flags) const 
   if (parsed->parts.empty() && drive != files_.Drives().end()) {
     info.displayName = DriveLabel(drive->second, drive->first);
     info.iconIndex = DriveIcon(files_.GetDriveType(std::string{drive->first, ':', '\\'}));
+  } else if ((flags & SHGFI_USEFILEATTRIBUTES) != 0 && !parsed->parts.empty()) {
+    DescribeFile(info, ToHostName(parsed->parts.back()), fileAttributes, flags);
   } else {
-    const uint32_t attributes = files_.GetFileAttributes(path);
-    const auto host = files_.ToHost(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || !host) return info;
-    info.displayName = host->filename().string();
-    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    const SystemIcon open =
-        (flags & SHGFI_OPENICON) != 0 ? SystemIcon::FolderOpen : SystemIcon::Folder;
-    info.iconIndex = static_cast<int>(folder ? open : IconForFileName(info.displayName));
+    const auto file = files_.LocateFile(path);
+    if (!file) return info;
+    DescribeFile(info, file->path.filename().string(), file->attributes, flags);
   }
   if ((flags & SHGFI_SYSICONINDEX) != 0) info.imageList = SYSTEM_IMAGE_LIST;
   info.ok = true;
   return info;
+}
+
+void Shell::DescribeFile(ShellFileInfo& info, std::string hostName, uint32_t attributes,
+                         uint32_t flags) {
+  info.displayName = std::move(hostName);
+  const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const SystemIcon open =
+      (flags & SHGFI_OPENICON) != 0 ? SystemIcon::FolderOpen : SystemIcon::Folder;
+  info.iconIndex = static_cast<int>(folder ? open : IconForFileName(info.displayName));
 }
 
 std::string Shell::IconName(int index) {

@@ -79,8 +79,12 @@ class Shell {
 
   // SHGetFileInfo for a drive path with SHGFI_* flags. A drive root is named after its
   // host folder and its letter ("ann (C:)", "File System (Z:)"), a file or folder as the
-  // host spells it. A path that does not exist gives ok = false and index 0.
-  ShellFileInfo GetFileInfo(const std::string& path, uint32_t flags) const;
+  // host spells it. A path that does not exist gives ok = false and index 0. With
+  // SHGFI_USEFILEATTRIBUTES a file or folder is taken to exist with `fileAttributes`, and
+  // nothing is looked up: a caller that has just listed a folder need not pay a lookup per
+  // entry.
+  ShellFileInfo GetFileInfo(const std::string& path, uint32_t flags,
+                            uint32_t fileAttributes = 0) const;
   // The host picture of a system icon index (for the window kit): a freedesktop icon name.
   static std::string IconName(int index);
 
@@ -88,6 +92,8 @@ class Shell {
   std::optional<ChildStart> Plan(const ShellExecuteInfo& info) const;
   std::optional<std::filesystem::path> ProgramInFolder(const std::string& name) const;
   ChildStart Opener(const std::string& target) const;
+  static void DescribeFile(ShellFileInfo& info, std::string hostName, uint32_t attributes,
+                           uint32_t flags);
 
   FileSystem& files_;
   std::filesystem::path programFolder_;

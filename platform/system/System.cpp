@@ -10,6 +10,7 @@
 
 #include "platform/AsciiCase.h"
 #include "platform/system/CaseFolding.h"
+#include "platform/system/Collation.h"
 
 namespace platform {
 namespace {
@@ -24,42 +25,6 @@ bool IsWow64Build() {
   }
 }
 
-// The order of the user's locale as Windows applies it to names: blanks and punctuation
-// first, then digits, then letters; beyond ASCII, by folded code point.
-uint32_t SortWeight(char32_t folded) {
-  if (folded >= 0x80) return (3u << 21) | folded;
-  if (folded >= 'a' && folded <= 'z') return (2u << 21) | folded;
-  if (folded >= '0' && folded <= '9') return (1u << 21) | folded;
-  return folded;
-}
-
-// Windows' word sort gives hyphens and apostrophes no weight of their own at first:
-// "co-op" sorts next to "coop".
-bool IsWordSortIgnorable(char32_t c) {
-  return c == '-' || c == '\'';
-}
-
-bool NextFolded(std::string_view text, size_t& pos, bool skipIgnorable, char32_t& folded) {
-  while (pos < text.size()) {
-    folded = FoldCase(NextCodePoint(text, pos));
-    if (!skipIgnorable || !IsWordSortIgnorable(folded)) return true;
-  }
-  return false;
-}
-
-int CompareFolded(std::string_view a, std::string_view b, bool skipIgnorable) {
-  size_t i = 0;
-  size_t j = 0;
-  for (;;) {
-    char32_t x = 0;
-    char32_t y = 0;
-    const bool hasX = NextFolded(a, i, skipIgnorable, x);
-    const bool hasY = NextFolded(b, j, skipIgnorable, y);
-    if (!hasX || !hasY) return static_cast<int>(hasX) - static_cast<int>(hasY);
-    if (x != y) return SortWeight(x) < SortWeight(y) ? -1 : 1;
-  }
-}
-
 // For texts equal but for letter case: lower case sorts first at the first difference.
 int CompareLetterCase(std::string_view a, std::string_view b) {
   size_t i = 0;
@@ -70,19 +35,6 @@ int CompareLetterCase(std::string_view a, std::string_view b) {
     if (x != y) return FoldCase(x) == x ? -1 : 1;
   }
   return 0;
-}
-
-// Each weight as three big-endian bytes. No weight has three zero bytes, so a zero triple
-// sorts below every weight and can end a part of a key.
-void AppendWeights(std::string& key, std::string_view text, bool skipIgnorable) {
-  size_t pos = 0;
-  char32_t folded = 0;
-  while (NextFolded(text, pos, skipIgnorable, folded)) {
-    const uint32_t weight = SortWeight(folded);
-    key.push_back(static_cast<char>(weight >> 16));
-    key.push_back(static_cast<char>((weight >> 8) & 0xFF));
-    key.push_back(static_cast<char>(weight & 0xFF));
-  }
 }
 
 }  // namespace
@@ -129,23 +81,21 @@ void System::SetSleepHandler(std::function<void(uint32_t)> handler) {
 }
 
 int System::CompareString(const std::string& a, const std::string& b, bool ignoreCase) {
-  if (const int primary = CompareFolded(a, b, true); primary != 0) return primary;
-  if (const int secondary = CompareFolded(a, b, false); secondary != 0) return secondary;
-  return ignoreCase ? 0 : CompareLetterCase(a, b);
+  if (platform::SameTextIgnoreCase(a, b)) return ignoreCase ? 0 : CompareLetterCase(a, b);
+  const int order = SortKey(a).compare(SortKey(b));
+  return (order > 0) - (order < 0);
 }
 
 int System::CompareTextIgnoreCase(const std::string& a, const std::string& b) {
   return CompareString(a, b, true);
 }
 
-// The two passes of CompareString one after the other, the first one ended by a zero triple.
+bool System::SameTextIgnoreCase(const std::string& a, const std::string& b) {
+  return platform::SameTextIgnoreCase(a, b);
+}
+
 std::string System::SortKey(const std::string& text) {
-  std::string key;
-  key.reserve(6 * text.size() + 3);
-  AppendWeights(key, text, true);
-  key.append(3, '\0');
-  AppendWeights(key, text, false);
-  return key;
+  return Collation::Current().SortKey(text);
 }
 
 std::string System::UpperAscii(std::string text) {

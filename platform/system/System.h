@@ -34,17 +34,18 @@ class System {
   // For tests: each pause goes to `handler` instead of waiting; nothing = wait again.
   void SetSleepHandler(std::function<void(uint32_t milliseconds)> handler);
 
-  // CompareString in the user's default locale: <0, 0, >0. Blanks and punctuation sort
-  // before digits, digits before letters, letters before everything beyond ASCII (by
-  // case-folded code point); hyphens and apostrophes count only when all else is equal
-  // ("coo" < "co-op" < "cop"). With ignoreCase, letter case is ignored ("alpha" < "Beta" <
-  // "gamma"); otherwise lower case sorts first among texts equal but for it.
+  // CompareString in the user's default locale: <0, 0, >0, in the order of the locale's
+  // collation (Collation.h): "apple" < "Ärger" < "Bach" for en_US, "zebra" < "Ärger" for
+  // sv_SE. With ignoreCase, letter case is ignored; otherwise lower case sorts first among
+  // texts equal but for it.
   static int CompareString(const std::string& a, const std::string& b, bool ignoreCase);
   // lstrcmpi: CompareString ignoring letter case; 0 for paths equal but for it.
   static int CompareTextIgnoreCase(const std::string& a, const std::string& b);
+  // CompareTextIgnoreCase(a, b) == 0, without ordering the two.
+  static bool SameTextIgnoreCase(const std::string& a, const std::string& b);
   // LCMapString with LCMAP_SORTKEY: a byte string whose plain byte order is the order of
   // CompareString(a, b, true), equal keys for texts equal but for letter case. Sorting many
-  // names converts each once instead of folding both sides at every comparison.
+  // names converts each once instead of collating both sides at every comparison.
   static std::string SortKey(const std::string& text);
   // The ASCII letters a to z in upper case, everything else as it is.
   static std::string UpperAscii(std::string text);

@@ -8,6 +8,7 @@
 
 #include "platform/Error.h"
 #include "platform/WinTypes.h"
+#include "platform/system/Collation.h"
 #include "tests/controls/ExplorerTreeFixture.h"
 
 namespace {
@@ -111,6 +112,8 @@ TEST_F(ZELExplorerTreeTest, FastLoadGivesEveryDriveAPlaceholderAtTheNextBuild) {
 TEST_F(ZELExplorerTreeTest, FoldersAreListedInCaseInsensitiveOrderHiddenOnesToo) {
   for (auto name : {"gamma", "alpha/sub", "Beta", ".hidden"}) MakeDirs(std::string("c/") + name);
   MakeFile("c/aardvark.txt");
+  platform::CollationScope plain("C.UTF-8");
+  ASSERT_TRUE(plain.Installed());
   ASSERT_TRUE(Expand("C:\\"));
   EXPECT_EQ(Children("C:\\"), (Strings{"C:\\.HIDDEN\\", "C:\\ALPHA\\", "C:\\BETA\\", "C:\\GAMMA\\",
                                        "C:\\WINDOWS\\"}));
@@ -121,6 +124,19 @@ TEST_F(ZELExplorerTreeTest, FoldersAreListedInCaseInsensitiveOrderHiddenOnesToo)
   EXPECT_EQ(EntryOf("C:\\ALPHA\\")->DiskPath, "C:\\alpha\\");  // what the platform is asked
   EXPECT_EQ(View().Text(Node("C:\\BETA\\")),
             shell_.GetFileInfo("C:\\BETA\\", platform::SHGFI_DISPLAYNAME).displayName);
+}
+
+// The order of the file list's entries of the same names (zeltexplorerviewTest).
+TEST_F(ZELExplorerTreeTest, FoldersSortAsTheUsersLocaleDoesIgnoringCase) {
+  for (const char* name : {"zebra", "École", "Bach", "Ärger", "apple", "b\xff"}) {
+    MakeDirs(std::string("c/Words/") + name);
+  }
+  platform::CollationScope english("en_US.UTF-8");
+  ASSERT_TRUE(english.Installed());
+  Tree().SetDirectory("C:\\WORDS");
+  EXPECT_EQ(Children("C:\\WORDS\\"),
+            (Strings{"C:\\WORDS\\APPLE\\", "C:\\WORDS\\ÄRGER\\", "C:\\WORDS\\BACH\\",
+                     "C:\\WORDS\\B\xff\\", "C:\\WORDS\\ÉCOLE\\", "C:\\WORDS\\ZEBRA\\"}));
 }
 
 // Host names are case-sensitive: both folders are listed, and each reads its own folders.

@@ -13,6 +13,7 @@
 #include "platform/Error.h"
 #include "platform/files/FileSystem.h"
 #include "platform/shell/Shell.h"
+#include "platform/system/Collation.h"
 #include "tests/support/TempDir.h"
 #include "ui/headless/HeadlessApplication.h"
 #include "ui/headless/HeadlessKit.h"
@@ -115,6 +116,19 @@ TEST_F(ZELExplorerViewTest, ListsThePlainVisibleFilesThatMatchInSortedOrder) {
   temp_.MakeDir("e/Docs/folder.doc");
   list->Reload();
   EXPECT_EQ(EntriesOf(*list), (Names{"a.doc", "b.TXT", "locked.doc"}));
+}
+
+// The order of the folder tree's folders of the same names (zeltexplorertreeTest).
+TEST_F(ZELExplorerViewTest, EntriesSortAsTheUsersLocaleDoesIgnoringCase) {
+  for (const char* name : {"zebra", "École", "Bach", "Ärger", "apple", "b\xff"}) {
+    Write("Words/" + std::string(name) + ".doc");
+  }
+  platform::CollationScope english("en_US.UTF-8");
+  ASSERT_TRUE(english.Installed());
+  auto list = MakeList();
+  list->OpenPath("E:\\WORDS");
+  EXPECT_EQ(EntriesOf(*list),
+            (Names{"apple.doc", "Ärger.doc", "Bach.doc", "b\xff.doc", "École.doc", "zebra.doc"}));
 }
 
 TEST_F(ZELExplorerViewTest, PatternsAreTakenAsWrittenAndEachOneSearchesOnItsOwn) {

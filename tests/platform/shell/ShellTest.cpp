@@ -243,6 +243,21 @@ TEST_F(ShellTest, FindsNothingForAMissingPath) {
   }
 }
 
+// The caller vouches for the file: a folder just listed is described without a lookup.
+TEST_F(ShellTest, GivenAttributesAreTakenWithoutLookingTheFileUp) {
+  const uint32_t flags = SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_USEFILEATTRIBUTES;
+  const auto folder =
+      shell_.GetFileInfo("C:\\Docs\\Not There\\", flags, platform::FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_TRUE(folder.ok);
+  EXPECT_EQ(folder.displayName, "Not There");
+  EXPECT_EQ(folder.iconIndex, static_cast<int>(platform::SystemIcon::Folder));
+  temp_.WriteFile("c/Docs/kept.docx", "");
+  const auto file = shell_.GetFileInfo("C:\\Docs\\gone.docx", flags, 0);
+  EXPECT_EQ(file.iconIndex, shell_.GetFileInfo("C:\\Docs\\kept.docx", 0x4201).iconIndex);
+  EXPECT_NE(file.iconIndex, folder.iconIndex);
+  EXPECT_FALSE(shell_.GetFileInfo("C:\\Docs\\gone.docx", SHGFI_DISPLAYNAME, 0).ok);
+}
+
 TEST(ShellIconTest, NamesFreedesktopIcons) {
   EXPECT_EQ(Shell::IconName(static_cast<int>(SystemIcon::Folder)), "folder");
   EXPECT_EQ(Shell::IconName(static_cast<int>(SystemIcon::FolderOpen)), "folder-open");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/WinTypes.h"
+#include "platform/system/Collation.h"
 
 namespace platform {
 namespace {
@@ -22,16 +23,67 @@ int Sign(int value) {
   return (value > 0) - (value < 0);
 }
 
+// scripts/install-deps.sh generates the locales that these tests order by.
 TEST(SystemCompareTest, SortsNamesAsTheUsersLocaleDoes) {
-  EXPECT_EQ(SortedIgnoringCase({"gamma", "Beta", "alpha"}),
-            (std::vector<std::string>{"alpha", "Beta", "gamma"}));
-  EXPECT_EQ(SortedIgnoringCase({"b", "2024", "_old", "A"}),
-            (std::vector<std::string>{"_old", "2024", "A", "b"}));
-  EXPECT_EQ(SortedIgnoringCase({"cop", "co-op", "coo"}),
-            (std::vector<std::string>{"coo", "co-op", "cop"}));
-  EXPECT_EQ(SortedIgnoringCase({"Zebra", "Éclair", "zoo"}),
-            (std::vector<std::string>{"Zebra", "zoo", "Éclair"}));
+  const std::vector<std::string> names = {"zebra", "École", "Bach", "Ärger", "apple"};
+  {
+    CollationScope english("en_US.UTF-8");
+    ASSERT_TRUE(english.Installed());
+    EXPECT_EQ(SortedIgnoringCase(names),
+              (std::vector<std::string>{"apple", "Ärger", "Bach", "École", "zebra"}));
+    EXPECT_EQ(SortedIgnoringCase({"gamma", "Beta", "alpha"}),
+              (std::vector<std::string>{"alpha", "Beta", "gamma"}));
+    EXPECT_EQ(SortedIgnoringCase({"cop", "co-op", "coo"}),
+              (std::vector<std::string>{"coo", "co-op", "cop"}));
+  }
+  {
+    CollationScope swedish("sv_SE.UTF-8");
+    ASSERT_TRUE(swedish.Installed());
+    EXPECT_EQ(SortedIgnoringCase(names),
+              (std::vector<std::string>{"apple", "Bach", "École", "zebra", "Ärger"}));
+  }
+  {
+    // A user without a locale (LANG unset) gets the code points' order.
+    CollationScope plain("C.UTF-8");
+    ASSERT_TRUE(plain.Installed());
+    EXPECT_EQ(SortedIgnoringCase(names),
+              (std::vector<std::string>{"apple", "Bach", "zebra", "Ärger", "École"}));
+  }
   EXPECT_LT(System::CompareString("ab", "abc", true), 0);
+}
+
+TEST(SystemCompareTest, TheUsersLocaleComesFromTheEnvironment) {
+  const std::vector<std::string> names = {"zebra", "Ärger", "apple"};
+  const char* saved = std::getenv("LC_ALL");
+  const std::string previous = saved == nullptr ? "" : saved;
+  CollationScope restore(Collation::Current().LocaleName());
+  ::setenv("LC_ALL", "sv_SE.UTF-8", 1);
+  ASSERT_TRUE(Collation::Current().Use(""));
+  EXPECT_EQ(SortedIgnoringCase(names), (std::vector<std::string>{"apple", "zebra", "Ärger"}));
+  ::setenv("LC_ALL", "en_US.UTF-8", 1);
+  ASSERT_TRUE(Collation::Current().Use(""));
+  EXPECT_EQ(SortedIgnoringCase(names), (std::vector<std::string>{"apple", "Ärger", "zebra"}));
+  // A locale that is not installed: the code points' order, not a failure.
+  ::setenv("LC_ALL", "xx_XX.UTF-8", 1);
+  EXPECT_TRUE(Collation::Current().Use(""));
+  EXPECT_EQ(SortedIgnoringCase(names), (std::vector<std::string>{"apple", "zebra", "Ärger"}));
+  EXPECT_FALSE(Collation::Current().Use("xx_XX.UTF-8"));
+  if (saved == nullptr) {
+    ::unsetenv("LC_ALL");
+  } else {
+    ::setenv("LC_ALL", previous.c_str(), 1);
+  }
+}
+
+// Stray bytes collate as U+FFFD; two names that differ only in them still have an order.
+TEST(SystemCompareTest, NamesThatAreNotUtf8SortDeterministically) {
+  CollationScope english("en_US.UTF-8");
+  ASSERT_TRUE(english.Installed());
+  EXPECT_LT(System::CompareString("a\xfe", "a\xff", true), 0);
+  EXPECT_GT(System::CompareString("a\xff", "a\xfe", true), 0);
+  EXPECT_NE(System::SortKey("r\xe9sum\xe9"), System::SortKey("r\xc9sum\xc9"));
+  EXPECT_EQ(SortedIgnoringCase({"b", "\xc3", "a\xc3\xa4\xff", "a"}),
+            SortedIgnoringCase({"a\xc3\xa4\xff", "\xc3", "a", "b"}));
 }
 
 TEST(SystemCompareTest, IgnoresLetterCaseOnlyWhenAsked) {
@@ -41,6 +93,8 @@ TEST(SystemCompareTest, IgnoresLetterCaseOnlyWhenAsked) {
   EXPECT_GT(System::CompareString("Ab", "ab", false), 0);
   EXPECT_NE(System::CompareString("coop", "co-op", true), 0);
   EXPECT_EQ(System::CompareTextIgnoreCase("C:\\DOCS\\", "c:\\Docs\\"), 0);
+  EXPECT_TRUE(System::SameTextIgnoreCase("C:\\ÄRGER\\", "c:\\ärger\\"));
+  EXPECT_FALSE(System::SameTextIgnoreCase("C:\\ARGER\\", "c:\\ärger\\"));
   EXPECT_NE(System::CompareTextIgnoreCase("C:\\DOCS\\", "C:\\DOCS\\A\\"), 0);
 }
 
