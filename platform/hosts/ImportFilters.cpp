@@ -14,7 +14,7 @@ namespace platform::hosts {
 namespace {
 
 // What a file's first bytes show.
-enum class Format { Ole2, Zip, Rtf, Html, Dxf, Dwg, Other };
+enum class Format { Ole2, Zip, Rtf, Html, Dxf, Dwg, Empty, Other };
 
 struct Rule {
   HostFamily family;
@@ -34,7 +34,8 @@ const std::vector<Rule>& Rules() {
       {Word, ".doc", {Ole2}, {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
       {Word, ".doc", {Zip}, {"MS Word 2007 XML"}},
       {Word, ".doc", {Rtf}, {"Rich Text Format"}},
-      // Web pages are read as the office's web documents, laid out as it prints them.
+      // Web pages are read as the office reads them when it picks the filter itself: as web
+      // documents, and a workbook saved as a web page as the data of its tables.
       {Word, ".doc", {Html}, {"HTML"}},
       // An encrypted Office Open XML file is a compound file.
       {Word, ".docx", {Zip, Ole2}, {"MS Word 2007 XML"}},
@@ -44,7 +45,7 @@ const std::vector<Rule>& Rules() {
       {Word, ".html", {}, {"HTML"}},
       {Excel, ".xls", {Ole2}, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
       {Excel, ".xls", {Zip}, {"Calc MS Excel 2007 XML"}},
-      {Excel, ".xls", {Html}, {"HTML (StarCalc)"}},
+      {Excel, ".xls", {Html}, {"calc_HTML_WebQuery"}},
       {Excel, ".xlsx", {Zip, Ole2}, {"Calc MS Excel 2007 XML"}},
       {PowerPoint, ".ppt", {Ole2}, {"MS PowerPoint 97"}},
       {PowerPoint, ".ppt", {Zip}, {"Impress MS PowerPoint 2007 XML"}},
@@ -197,6 +198,7 @@ bool LooksLikeText(std::string_view head) {
 }
 
 Format Sniff(std::string_view head) {
+  if (head.empty()) return Format::Empty;
   if (head.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return Format::Ole2;
   if (head.starts_with("PK\x03\x04")) return Format::Zip;
   if (SkipBomAndBlanks(head).starts_with("{\\rtf")) return Format::Rtf;
@@ -207,8 +209,10 @@ Format Sniff(std::string_view head) {
   return Format::Other;
 }
 
+// An empty file is an empty document of any format of its application, which the office opens
+// as a new one; a drawing has no such form.
 bool Accepts(const Rule& rule, Format format) {
-  return rule.formats.empty() ||
+  return rule.formats.empty() || (format == Format::Empty && rule.family != HostFamily::AutoCAD) ||
          std::find(rule.formats.begin(), rule.formats.end(), format) != rule.formats.end();
 }
 
@@ -254,7 +258,7 @@ ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& 
     filter.filters = chosen->filters;
     const std::string& first = chosen->filters.front();
     if (first == "Text (encoded)") filter.options = TextCharset(head);
-    if (first.starts_with("HTML")) filter.undeclaredCharset = UndeclaredCharset(head);
+    if (first.find("HTML") != std::string::npos) filter.undeclaredCharset = UndeclaredCharset(head);
   } else if (family == HostFamily::AutoCAD) {
     throw Error("The file \"" + displayName + "\" is damaged or not " +
                 DocumentType(family, extension) + ".");

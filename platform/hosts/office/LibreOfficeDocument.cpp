@@ -89,9 +89,10 @@ void FitShapes(const css::uno::Reference<css::drawing::XShapes>& shapes) {
 }
 
 // A web document opens in its web layout, one endless page. Its PDF export lays the pages out
-// for print only where the office's event loop has finished the web layout first; the export
-// of a page that fits on one sheet otherwise loses its first paragraph and adds a blank
-// sheet. Leaving the web layout before the export lays the pages out for print at once.
+// for print right only where the office's event loop has finished the web layout first; else
+// many pages (those that start with a heading, those that fit on one sheet) lose their first
+// paragraph and print a blank first sheet, as `soffice --convert-to` prints them. Leaving the
+// web layout before the export lays the pages out for print at once.
 void LeaveWebLayout(const css::uno::Reference<css::lang::XComponent>& component) {
   css::uno::Reference<css::frame::XModel> model(component, css::uno::UNO_QUERY_THROW);
   css::uno::Reference<css::view::XViewSettingsSupplier> view(model->getCurrentController(),

@@ -51,7 +51,7 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
       {HostFamily::Word, "a.htm", "anything", {"HTML"}},
       {HostFamily::Word, "a.txt", "", {"Text (encoded)"}},
       {HostFamily::Excel, "a.xls", kCompound, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
-      {HostFamily::Excel, "a.xls", "<html><table>", {"HTML (StarCalc)"}},
+      {HostFamily::Excel, "a.xls", "<html><table>", {"calc_HTML_WebQuery"}},
       {HostFamily::PowerPoint, "a.ppt", kZip, {"Impress MS PowerPoint 2007 XML"}},
       {HostFamily::AutoCAD,
        "a.dxf",
@@ -75,6 +75,9 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
       {HostFamily::Word, "perfect.doc", std::string("\xFFWPC\x10\0\0\0\x01\x0A", 10), {}},
       {HostFamily::Excel, "old.xls", std::string("\x09\x04\x06\0\0\0\x10\0", 8), {}},
       {HostFamily::PowerPoint, "old.ppt", std::string("\0\x01\x02", 3), {}},
+      // An empty file is an empty document of the type its name gives.
+      {HostFamily::Excel, "e.xls", "", {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
+      {HostFamily::PowerPoint, "e.pptx", "", {"Impress MS PowerPoint 2007 XML"}},
   };
   for (const Case& test : cases) {
     EXPECT_EQ(Choose(test.family, test.name, test.content).filters, test.filters) << test.name;
@@ -145,6 +148,8 @@ TEST_F(ImportFiltersTest, TypeDetectionChoosesAmongTheApplicationsOwnKindsOfDocu
 TEST_F(ImportFiltersTest, FilesOfAnotherTypeOrFormatAreRefusedWithTheReason) {
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "r.dxf", "0\nLINE\n"),
             "The file \"r.dxf\" is damaged or not a DXF drawing.");
+  EXPECT_EQ(Refusal(HostFamily::AutoCAD, "empty.dxf", ""),
+            "The file \"empty.dxf\" is damaged or not a DXF drawing.");
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.dwg", "0\nSECTION\n"),
             "The file \"plan.dwg\" is damaged or not a DWG drawing.");
   try {

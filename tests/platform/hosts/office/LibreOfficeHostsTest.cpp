@@ -340,8 +340,13 @@ TEST_F(LibreOfficeHostsTest, FilesAreReadByWhatTheyHoldWhateverTheirNameOrAge) {
        {Place(kExamples / "memo.docx", "memo.docm"), Write("notes.txt~", "Notes to self.\n"),
         Place(kExamples / "report.doc", "x.docbak"), Place(kExamples / "letter.rtf", "letter.rtf "),
         *latin}},
-      {HostPass::Excel, {Write("old.xls", Excel4Worksheet())}},
-      {HostPass::PowerPoint, {Place(kExamples / "slides.ppt", "slides.pptm")}},
+      // Calc's import of a web page asks for its options.
+      {HostPass::Excel,
+       {Write("old.xls", Excel4Worksheet()),
+        Write("page.xls", "<html><body><table><tr><td>1</td><td>2</td></tr></table></body></html>"),
+        Write("empty.xls", "")}},
+      {HostPass::PowerPoint,
+       {Place(kExamples / "slides.ppt", "slides.pptm"), Write("empty.ppt", "")}},
   };
   size_t printed = 0;
   for (const auto& [pass, paths] : passes) {
