@@ -76,8 +76,10 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
   std::string action = "opening \"" + displayName + "\"";
   FileAlias alias(file, session_->Folder().Temp());
   UnicodeCopy copy(file, filter.undeclaredCharset, session_->Folder().Temp());
-  Source source{FileUrl(alias.Path()), {}};
-  if (!copy.Path().empty()) source = {FileUrl(copy.Path()), source.url};
+  Source source{FileUrl(copy.Path().empty() ? alias.Path() : copy.Path()), {}};
+  // A link or a copy in the instance's folder resolves the document's links from the file's
+  // own folder, whose name the office can take even where the file's name is not UTF-8.
+  if (source.url != FileUrl(file)) source.baseUrl = FileUrl(std::filesystem::absolute(file));
   rtl::Reference<LoadInteraction> interaction(new LoadInteraction);
   auto component = session_->Call(action, [&] {
     css::uno::Reference<css::lang::XComponent> loaded;

@@ -28,8 +28,8 @@ class LibreOffice : public Office {
   void Quit() override;
 
  private:
-  // What the office reads: the file, a name for it or a copy of it; a copy names the file
-  // as the base that the document's relative links start from.
+  // What the office reads: the file, a name for it or a copy of it, which names the file as
+  // the base that the document's relative links start from.
   struct Source {
     rtl::OUString url;
     rtl::OUString baseUrl;  // empty: the document's own
