@@ -2,7 +2,9 @@
 # Converts every file of a folder with the batch tool and with `soffice --convert-to pdf`, one
 # file at a time (a failing file ends a batch run, so each gets a run of its own), and prints
 # per type: the files, how many each converted, how many converted by both differ in page
-# count, and the time each took, measured in the same run, with the ratio.
+# count, how many of soffice's PDF files start with a blank page where Sheafmill's first page
+# has text (soffice's export of many web pages drops their first paragraph so), and the time
+# each took, measured in the same run, with the ratio.
 # Usage: bench/office/corpus.sh FOLDER [BUILD-DIR]   (BUILD-DIR: build)
 set -euo pipefail
 if [ $# -lt 1 ] || [ ! -d "$1" ]; then
@@ -39,9 +41,11 @@ type_of() {
 }
 
 pages() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages: *//p'; }
+# Whether the first page of a PDF file shows any text.
+first_page_text() { [ -n "$(pdftotext -f 1 -l 1 "$1" - 2>/dev/null | tr -d '[:space:]')" ]; }
 now() { date +%s.%N; }
 
-declare -A files sm_ok lo_ok mismatched sm_time lo_time
+declare -A files sm_ok lo_ok mismatched blank_first sm_time lo_time
 n=0
 for path in "$source_folder"/*; do
   [ -f "$path" ] || continue
@@ -64,22 +68,29 @@ for path in "$source_folder"/*; do
   files[$type]=$((${files[$type]:-0} + 1))
   [ -n "$sm_pages" ] && sm_ok[$type]=$((${sm_ok[$type]:-0} + 1))
   [ -n "$lo_pages" ] && lo_ok[$type]=$((${lo_ok[$type]:-0} + 1))
+  note=
   if [ -n "$sm_pages" ] && [ -n "$lo_pages" ] && [ "$sm_pages" != "$lo_pages" ]; then
     mismatched[$type]=$((${mismatched[$type]:-0} + 1))
+    if first_page_text "$one/sm/$stem.pdf" && ! first_page_text "$one/lo/$stem.pdf"; then
+      blank_first[$type]=$((${blank_first[$type]:-0} + 1))
+      note="soffice: blank first page"
+    fi
   fi
   sm_time[$type]=$(awk "BEGIN { print ${sm_time[$type]:-0} + $middle - $start }")
   lo_time[$type]=$(awk "BEGIN { print ${lo_time[$type]:-0} + $end - $middle }")
   why=$(grep -av '^\(Batch\|Converting\|Preparing\|Please\|Ready\|Task\|Done\)' "$one/sm.log" | tail -1)
-  printf '%-4s %-40s sheafmill %-4s soffice %-4s %s\n' "$type" "$name" "${sm_pages:--}" \
-    "${lo_pages:--}" "$( [ -z "$sm_pages" ] && echo "$why")"
+  printf '%-4s %-40s sheafmill %-4s soffice %-4s %6.1f s %s\n' "$type" "$name" "${sm_pages:--}" \
+    "${lo_pages:--}" "$(awk "BEGIN { print $middle - $start }")" \
+    "$( [ -z "$sm_pages" ] && echo "$why")$note"
 done
 
 echo
-printf '%-5s %6s %10s %10s %11s %12s %12s %7s\n' type files sheafmill soffice "pages-diff" \
-  "sheafmill-s" "soffice-s" ratio
+printf '%-5s %6s %10s %10s %11s %10s %12s %12s %7s\n' type files sheafmill soffice \
+  "pages-diff" "blank-1st" "sheafmill-s" "soffice-s" ratio
 for type in doc xls ppt txt rtf htm cad; do
   [ -n "${files[$type]:-}" ] || continue
-  printf '%-5s %6d %10d %10d %11d %12.1f %12.1f %7.2f\n' "$type" "${files[$type]}" \
-    "${sm_ok[$type]:-0}" "${lo_ok[$type]:-0}" "${mismatched[$type]:-0}" "${sm_time[$type]}" \
+  printf '%-5s %6d %10d %10d %11d %10d %12.1f %12.1f %7.2f\n' "$type" "${files[$type]}" \
+    "${sm_ok[$type]:-0}" "${lo_ok[$type]:-0}" "${mismatched[$type]:-0}" \
+    "${blank_first[$type]:-0}" "${sm_time[$type]}" \
     "${lo_time[$type]}" "$(awk "BEGIN { print ${sm_time[$type]} / ${lo_time[$type]} }")"
 done

@@ -14,7 +14,7 @@ namespace platform::hosts {
 namespace {
 
 // What a file's first bytes show.
-enum class Format { Ole2, Zip, Rtf, Html, Dxf, Dwg, Other };
+enum class Format { Ole2, Zip, Rtf, Html, Dxf, Dwg, Empty, Other };
 
 struct Rule {
   HostFamily family;
@@ -34,16 +34,18 @@ const std::vector<Rule>& Rules() {
       {Word, ".doc", {Ole2}, {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
       {Word, ".doc", {Zip}, {"MS Word 2007 XML"}},
       {Word, ".doc", {Rtf}, {"Rich Text Format"}},
-      {Word, ".doc", {Html}, {"HTML (StarWriter)"}},
+      // Web pages are read as the office reads them when it picks the filter itself: as web
+      // documents, and a workbook saved as a web page as the data of its tables.
+      {Word, ".doc", {Html}, {"HTML"}},
       // An encrypted Office Open XML file is a compound file.
       {Word, ".docx", {Zip, Ole2}, {"MS Word 2007 XML"}},
       {Word, ".rtf", {Rtf}, {"Rich Text Format"}},
       {Word, ".txt", {}, {"Text (encoded)"}},
-      {Word, ".htm", {}, {"HTML (StarWriter)"}},
-      {Word, ".html", {}, {"HTML (StarWriter)"}},
+      {Word, ".htm", {}, {"HTML"}},
+      {Word, ".html", {}, {"HTML"}},
       {Excel, ".xls", {Ole2}, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
       {Excel, ".xls", {Zip}, {"Calc MS Excel 2007 XML"}},
-      {Excel, ".xls", {Html}, {"HTML (StarCalc)"}},
+      {Excel, ".xls", {Html}, {"calc_HTML_WebQuery"}},
       {Excel, ".xlsx", {Zip, Ole2}, {"Calc MS Excel 2007 XML"}},
       {PowerPoint, ".ppt", {Ole2}, {"MS PowerPoint 97"}},
       {PowerPoint, ".ppt", {Zip}, {"Impress MS PowerPoint 2007 XML"}},
@@ -152,17 +154,43 @@ bool IsUtf8(std::string_view head) {
   return true;
 }
 
+bool HasUtf16Mark(std::string_view head) {
+  return head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF");
+}
+
 // The character set of a plain text file, in the office's names: Unicode text when it says
 // so with a byte-order mark or reads as UTF-8, else the legacy character set it reads as.
 std::string TextCharset(std::string_view head) {
-  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return "UNICODE";
-  return IsUtf8(head) ? "UTF8" : LegacyCharset(head);
+  if (HasUtf16Mark(head)) return "UNICODE";
+  return IsUtf8(head) ? "UTF8" : OfficeCharsetName(LegacyCharset(head));
+}
+
+// Whether a <meta> tag of the page names a character set, in either of its forms.
+bool DeclaresCharset(std::string_view head) {
+  std::string text = AsciiUpper(head);
+  for (size_t at = text.find("<META"); at != std::string::npos; at = text.find("<META", at + 1)) {
+    if (text.substr(at, text.find('>', at) - at).find("CHARSET") != std::string::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The legacy character set of a web page that neither declares one nor is Unicode (a mark,
+// UTF-8, or the zero bytes of UTF-16 or UTF-32 without a mark); empty for any other page.
+std::string UndeclaredCharset(std::string_view head) {
+  if (HasUtf16Mark(head) || head.starts_with("\xEF\xBB\xBF") || IsUtf8(head) ||
+      head.find('\0') != std::string_view::npos || DeclaresCharset(head)) {
+    return "";
+  }
+  std::string charset = LegacyCharset(head);
+  return charset.starts_with("UTF") ? "" : charset;
 }
 
 // Whether the head reads as text: UTF-16 with its mark, or bytes without the control
 // characters that only binary formats hold.
 bool LooksLikeText(std::string_view head) {
-  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return true;
+  if (HasUtf16Mark(head)) return true;
   return std::none_of(head.begin(), head.end(), [](char c) {
     auto byte = static_cast<unsigned char>(c);
     return byte < 0x20 && (byte == 0 || !std::strchr("\t\n\v\f\r\x1A\x1B", c));
@@ -170,6 +198,7 @@ bool LooksLikeText(std::string_view head) {
 }
 
 Format Sniff(std::string_view head) {
+  if (head.empty()) return Format::Empty;
   if (head.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return Format::Ole2;
   if (head.starts_with("PK\x03\x04")) return Format::Zip;
   if (SkipBomAndBlanks(head).starts_with("{\\rtf")) return Format::Rtf;
@@ -180,8 +209,10 @@ Format Sniff(std::string_view head) {
   return Format::Other;
 }
 
+// An empty file is an empty document of any format of its application, which the office opens
+// as a new one; a drawing has no such form.
 bool Accepts(const Rule& rule, Format format) {
-  return rule.formats.empty() ||
+  return rule.formats.empty() || (format == Format::Empty && rule.family != HostFamily::AutoCAD) ||
          std::find(rule.formats.begin(), rule.formats.end(), format) != rule.formats.end();
 }
 
@@ -222,10 +253,12 @@ ImportFilter ChooseImportFilter(HostFamily family, const std::filesystem::path& 
   if (!chosen && family == HostFamily::Word && format == Format::Other && LooksLikeText(head)) {
     chosen = rule(".txt");
   }
-  ImportFilter filter{{}, "", DocumentType(family, extension), DocumentServices(family)};
+  ImportFilter filter{{}, "", DocumentType(family, extension), DocumentServices(family), ""};
   if (chosen) {
     filter.filters = chosen->filters;
-    if (chosen->filters.front() == "Text (encoded)") filter.options = TextCharset(head);
+    const std::string& first = chosen->filters.front();
+    if (first == "Text (encoded)") filter.options = TextCharset(head);
+    if (first.find("HTML") != std::string::npos) filter.undeclaredCharset = UndeclaredCharset(head);
   } else if (family == HostFamily::AutoCAD) {
     throw Error("The file \"" + displayName + "\" is damaged or not " +
                 DocumentType(family, extension) + ".");

@@ -19,9 +19,12 @@ enum class DocumentKind { Text, WebPage, Spreadsheet, Presentation, Drawing };
 // kinds (its document services).
 struct ImportFilter {
   std::vector<std::string> filters;
-  std::string options;       // the filter's options (a text file's character set)
-  std::string documentType;  // for messages: "a Word document"
+  std::string options;                        // the filter's options (a text file's character set)
+  std::string documentType;                   // for messages: "a Word document"
   std::vector<std::string> documentServices;  // "com.sun.star.text.TextDocument"
+  // A web page that declares no character set and is not Unicode: the one its bytes are in
+  // (IANA name). The office reads such pages as UTF-8 and takes no other from outside.
+  std::string undeclaredCharset;
 };
 
 class OfficeDocument {

@@ -14,6 +14,7 @@
 #include "platform/hosts/office/LoadInteraction.h"
 #include "platform/hosts/office/OfficeSession.h"
 #include "platform/hosts/office/SpareOffice.h"
+#include "platform/hosts/office/UnicodeCopy.h"
 
 namespace css = com::sun::star;
 
@@ -78,22 +79,26 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
                                                   const ImportFilter& filter) {
   std::string action = "opening \"" + displayName + "\"";
   FileAlias alias(file, session_->Folder().Temp());
-  rtl::OUString url = FileUrl(alias.Path());
+  UnicodeCopy copy(file, filter.undeclaredCharset, session_->Folder().Temp());
+  Source source{FileUrl(copy.Path().empty() ? alias.Path() : copy.Path()), {}};
+  // A link or a copy in the instance's folder resolves the document's links from the file's
+  // own folder, whose name the office can take even where the file's name is not UTF-8.
+  if (source.url != FileUrl(file)) source.baseUrl = FileUrl(std::filesystem::absolute(file));
   rtl::Reference<LoadInteraction> interaction(new LoadInteraction);
   auto component = session_->Call(action, [&] {
     css::uno::Reference<css::lang::XComponent> loaded;
     if (!filter.filters.empty()) {
-      loaded = Load(url, ToOUString(filter.filters.front()), filter, *interaction);
+      loaded = Load(source, ToOUString(filter.filters.front()), filter, *interaction);
     }
     // The usual format comes first; the others of the application are looked for only when
     // it cannot read the file.
     if (loaded.is() || interaction->Refusal() == LoadInteraction::Reason::PasswordProtected) {
       return loaded;
     }
-    std::optional<rtl::OUString> other = DetectOtherFilter(url, filter, *interaction);
+    std::optional<rtl::OUString> other = DetectOtherFilter(source.url, filter, *interaction);
     if (!other) return loaded;
     interaction = new LoadInteraction;
-    return Load(url, *other, filter, *interaction);
+    return Load(source, *other, filter, *interaction);
   });
   if (!component.is()) throw Error(Refusal(*interaction, file, displayName, filter));
   auto kind = session_->Call(action, [&] { return KindOf(component); });
@@ -112,7 +117,7 @@ void LibreOffice::Quit() {
   }
 }
 
-css::uno::Reference<css::lang::XComponent> LibreOffice::Load(const rtl::OUString& url,
+css::uno::Reference<css::lang::XComponent> LibreOffice::Load(const Source& source,
                                                              const rtl::OUString& filterName,
                                                              const ImportFilter& filter,
                                                              LoadInteraction& interaction) {
@@ -127,8 +132,12 @@ css::uno::Reference<css::lang::XComponent> LibreOffice::Load(const rtl::OUString
   if (!filter.options.empty()) {
     descriptor.push_back(Property("FilterOptions", css::uno::Any(ToOUString(filter.options))));
   }
+  if (!source.baseUrl.isEmpty()) {
+    descriptor.push_back(Property("DocumentBaseURL", css::uno::Any(source.baseUrl)));
+  }
   try {
-    return session_->Desktop()->loadComponentFromURL(url, "_blank", 0, Properties(descriptor));
+    return session_->Desktop()->loadComponentFromURL(source.url, "_blank", 0,
+                                                     Properties(descriptor));
   } catch (const css::uno::RuntimeException&) {
     throw;
   } catch (const css::uno::Exception&) {

@@ -32,9 +32,16 @@ class LibreOffice : public Office {
   void Quit() override;
 
  private:
+  // What the office reads: the file, a name for it or a copy of it, which names the file as
+  // the base that the document's relative links start from.
+  struct Source {
+    rtl::OUString url;
+    rtl::OUString baseUrl;  // empty: the document's own
+  };
+
   // Loads with one filter; nothing when the interaction refused what the office asked.
   com::sun::star::uno::Reference<com::sun::star::lang::XComponent> Load(
-      const rtl::OUString& url, const rtl::OUString& filterName, const ImportFilter& filter,
+      const Source& source, const rtl::OUString& filterName, const ImportFilter& filter,
       LoadInteraction& interaction);
   std::optional<rtl::OUString> DetectOtherFilter(const rtl::OUString& url,
                                                  const ImportFilter& filter,

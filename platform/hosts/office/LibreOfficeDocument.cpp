@@ -9,8 +9,10 @@
 #include <com/sun/star/drawing/XDrawPagesSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/drawing/XShapes.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/view/XViewSettingsSupplier.hpp>
 
 #include "platform/hosts/office/OfficeSession.h"
 
@@ -86,6 +88,19 @@ void FitShapes(const css::uno::Reference<css::drawing::XShapes>& shapes) {
   }
 }
 
+// A web document opens in its web layout, one endless page. Its PDF export lays the pages out
+// for print right only where the office's event loop has finished the web layout first; else
+// many pages (those that start with a heading, those that fit on one sheet) lose their first
+// paragraph and print a blank first sheet, as `soffice --convert-to` prints them. Leaving the
+// web layout before the export lays the pages out for print at once.
+void LeaveWebLayout(const css::uno::Reference<css::lang::XComponent>& component) {
+  css::uno::Reference<css::frame::XModel> model(component, css::uno::UNO_QUERY_THROW);
+  css::uno::Reference<css::view::XViewSettingsSupplier> view(model->getCurrentController(),
+                                                             css::uno::UNO_QUERY);
+  if (!view.is()) return;
+  view->getViewSettings()->setPropertyValue("ShowOnlineLayout", css::uno::Any(false));
+}
+
 }  // namespace
 
 LibreOfficeDocument::LibreOfficeDocument(std::shared_ptr<OfficeSession> session,
@@ -120,6 +135,7 @@ void LibreOfficeDocument::FitToPage() {
 
 void LibreOfficeDocument::ExportPdf(const std::filesystem::path& pdfFile) {
   session_->Call("printing \"" + displayName_ + "\"", [&] {
+    if (kind_ == DocumentKind::WebPage) LeaveWebLayout(component_);
     css::uno::Reference<css::frame::XStorable> storable(component_, css::uno::UNO_QUERY_THROW);
     storable->storeToURL(
         FileUrl(pdfFile),

@@ -1,5 +1,7 @@
 #include "platform/hosts/office/LoadInteraction.h"
 
+#include <com/sun/star/document/FilterOptionsRequest.hpp>
+#include <com/sun/star/document/XInteractionFilterOptions.hpp>
 #include <com/sun/star/task/ErrorCodeRequest.hpp>
 #include <com/sun/star/task/PasswordRequest.hpp>
 #include <com/sun/star/task/XInteractionAbort.hpp>
@@ -31,12 +33,31 @@ bool IsWarning(const css::uno::Any& request) {
   return (request >>= error) && error.ErrCode < 0;
 }
 
+// A filter that asks for its options (Calc's web page import) is given the ones the load
+// already has, as a user who leaves its dialog as it opens.
+bool KeepFilterOptions(const css::uno::Reference<css::task::XInteractionRequest>& request) {
+  css::document::FilterOptionsRequest options;
+  if (!(request->getRequest() >>= options)) return false;
+  const auto continuations = request->getContinuations();
+  for (const auto& continuation : continuations) {
+    css::uno::Reference<css::document::XInteractionFilterOptions> chosen(continuation,
+                                                                         css::uno::UNO_QUERY);
+    if (chosen.is()) {
+      chosen->setFilterOptions(options.rProperties);
+      chosen->select();
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void SAL_CALL
 LoadInteraction::handle(const css::uno::Reference<css::task::XInteractionRequest>& request) {
   css::uno::Any what = request->getRequest();
   if (IsWarning(what) && Select<css::task::XInteractionApprove>(request)) return;
+  if (KeepFilterOptions(request)) return;
   css::task::PasswordRequest password;
   Refuse((what >>= password) ? Reason::PasswordProtected : Reason::Unreadable,
          ToUtf8(what.getValueTypeName()));

@@ -1,6 +1,7 @@
 #pragma once
 // Answers the questions the office asks while it loads a document, as an unattended
-// application must: never a password, never a repair; warnings are let pass. A load that
+// application must: never a password, never a repair; warnings are let pass, and a filter's
+// options stay as the load gives them. A load that
 // fails returns no document and no exception, so what was asked is kept to tell why.
 //
 // The office calls it on a thread of the connection while the loading call waits.

@@ -1,12 +1,11 @@
 #include "platform/hosts/ImportFilters.h"
 
-#include <iconv.h>
-
 #include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "platform/Error.h"
+#include "tests/support/Encoded.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -14,23 +13,10 @@ namespace {
 using platform::hosts::ChooseImportFilter;
 using platform::hosts::HostFamily;
 using Filters = std::vector<std::string>;
+using testsupport::Encoded;
 
 const std::string kCompound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 const std::string kZip("PK\x03\x04", 4);
-
-// `text` (UTF-8) in the character set `charset`, as iconv names it.
-std::string Encoded(const std::string& text, const char* charset) {
-  iconv_t converter = ::iconv_open(charset, "UTF-8");
-  std::string out(text.size() * 4, '\0');
-  char* in = const_cast<char*>(text.data());
-  char* to = out.data();
-  size_t inLeft = text.size(), outLeft = out.size();
-  size_t converted = ::iconv(converter, &in, &inLeft, &to, &outLeft);
-  ::iconv_close(converter);
-  EXPECT_NE(converted, static_cast<size_t>(-1)) << charset;
-  out.resize(out.size() - outLeft);
-  return out;
-}
 
 class ImportFiltersTest : public testing::Test {
  protected:
@@ -60,12 +46,12 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
       {HostFamily::Word, "a.doc", kCompound + "x", {"MS Word 97", "MS Word 95", "MS WinWord 6.0"}},
       {HostFamily::Word, "a.DOC", kZip + "x", {"MS Word 2007 XML"}},
       {HostFamily::Word, "a.doc", "\xEF\xBB\xBF {\\rtf1 x}", {"Rich Text Format"}},
-      {HostFamily::Word, "a.doc", "\n<!DOCTYPE html><p>", {"HTML (StarWriter)"}},
+      {HostFamily::Word, "a.doc", "\n<!DOCTYPE html><p>", {"HTML"}},
       {HostFamily::Word, "a.docx", kCompound, {"MS Word 2007 XML"}},
-      {HostFamily::Word, "a.htm", "anything", {"HTML (StarWriter)"}},
+      {HostFamily::Word, "a.htm", "anything", {"HTML"}},
       {HostFamily::Word, "a.txt", "", {"Text (encoded)"}},
       {HostFamily::Excel, "a.xls", kCompound, {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
-      {HostFamily::Excel, "a.xls", "<html><table>", {"HTML (StarCalc)"}},
+      {HostFamily::Excel, "a.xls", "<html><table>", {"calc_HTML_WebQuery"}},
       {HostFamily::PowerPoint, "a.ppt", kZip, {"Impress MS PowerPoint 2007 XML"}},
       {HostFamily::AutoCAD,
        "a.dxf",
@@ -89,6 +75,9 @@ TEST_F(ImportFiltersTest, TheNameGivesTheTypeAndTheFirstBytesTheFormat) {
       {HostFamily::Word, "perfect.doc", std::string("\xFFWPC\x10\0\0\0\x01\x0A", 10), {}},
       {HostFamily::Excel, "old.xls", std::string("\x09\x04\x06\0\0\0\x10\0", 8), {}},
       {HostFamily::PowerPoint, "old.ppt", std::string("\0\x01\x02", 3), {}},
+      // An empty file is an empty document of the type its name gives.
+      {HostFamily::Excel, "e.xls", "", {"MS Excel 97", "MS Excel 95", "MS Excel 5.0/95"}},
+      {HostFamily::PowerPoint, "e.pptx", "", {"Impress MS PowerPoint 2007 XML"}},
   };
   for (const Case& test : cases) {
     EXPECT_EQ(Choose(test.family, test.name, test.content).filters, test.filters) << test.name;
@@ -122,6 +111,30 @@ TEST_F(ImportFiltersTest, PlainTextKeepsItsCharacterSet) {
   EXPECT_EQ(Choose(HostFamily::Word, "cut.txt", text + "\xE2\x82\xAC").options, "UTF8");
 }
 
+TEST_F(ImportFiltersTest, AWebPageThatDeclaresNoCharacterSetAndIsNotUnicodeIsReadInItsOwn) {
+  const std::string page =
+      "<html><head><title>Тест</title></head><body><p>Широкая электрификация южных губерний "
+      "даст мощный толчок подъёму сельского хозяйства.</p></body></html>";
+  auto charset = [&](const std::string& name, const std::string& content, HostFamily family) {
+    return Choose(family, name, content).undeclaredCharset;
+  };
+  EXPECT_EQ(charset("koi.htm", Encoded(page, "KOI8-R"), HostFamily::Word), "KOI8-R");
+  EXPECT_EQ(charset("dos.html", Encoded(page, "CP866"), HostFamily::Word), "IBM866");
+  EXPECT_EQ(charset("page.doc", Encoded(page, "CP1251"), HostFamily::Word), "WINDOWS-1251");
+  EXPECT_EQ(charset("sheet.xls", Encoded(page, "KOI8-R"), HostFamily::Excel), "KOI8-R");
+  EXPECT_EQ(charset("west.htm", "<p>caf\xE9 \x93quoted\x94</p>", HostFamily::Word), "WINDOWS-1252");
+  // What the page says of itself, or a Unicode form the office reads, stays as it is.
+  for (const std::string& kept :
+       {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=koi8-r\">" +
+            Encoded(page, "KOI8-R"),
+        "<META CHARSET=windows-1251>" + Encoded(page, "CP1251"), page,
+        "\xEF\xBB\xBF" + Encoded(page, "CP1251"), "\xFF\xFE" + Encoded(page, "UTF-16LE"),
+        Encoded(page, "UTF-16BE")}) {
+    EXPECT_EQ(charset("kept.htm", kept, HostFamily::Word), "") << kept;
+  }
+  EXPECT_EQ(charset("notes.txt", Encoded(page, "KOI8-R"), HostFamily::Word), "");
+}
+
 TEST_F(ImportFiltersTest, TypeDetectionChoosesAmongTheApplicationsOwnKindsOfDocument) {
   EXPECT_EQ(Choose(HostFamily::Word, "w.doc", kZip.substr(0, 3)).documentServices,
             Filters({"com.sun.star.text.TextDocument", "com.sun.star.text.WebDocument",
@@ -135,6 +148,8 @@ TEST_F(ImportFiltersTest, TypeDetectionChoosesAmongTheApplicationsOwnKindsOfDocu
 TEST_F(ImportFiltersTest, FilesOfAnotherTypeOrFormatAreRefusedWithTheReason) {
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "r.dxf", "0\nLINE\n"),
             "The file \"r.dxf\" is damaged or not a DXF drawing.");
+  EXPECT_EQ(Refusal(HostFamily::AutoCAD, "empty.dxf", ""),
+            "The file \"empty.dxf\" is damaged or not a DXF drawing.");
   EXPECT_EQ(Refusal(HostFamily::AutoCAD, "plan.dwg", "0\nSECTION\n"),
             "The file \"plan.dwg\" is damaged or not a DWG drawing.");
   try {

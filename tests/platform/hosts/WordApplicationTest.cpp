@@ -126,7 +126,7 @@ TEST_F(WordApplicationTest, PlainTextAndWebPagesOpenWithTheirFilters) {
   automation.PrintOne(HostPass::WebPages, hostApp, page, "page.HTML");
   EXPECT_EQ(log->events,
             (Texts{"open notes.txt [Text (encoded)]", "print notes.txt", "close notes.txt",
-                   "open page.HTML [HTML (StarWriter)]", "print page.HTML", "close page.HTML"}));
+                   "open page.HTML [HTML]", "print page.HTML", "close page.HTML"}));
 }
 
 }  // namespace

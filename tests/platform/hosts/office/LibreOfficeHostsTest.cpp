@@ -20,6 +20,7 @@
 #include "tests/platform/hosts/HostsWorld.h"
 #include "tests/platform/hosts/office/OfficeChildren.h"
 #include "tests/support/DwgWriter.h"
+#include "tests/support/Encoded.h"
 #include "tests/support/PdfFixtures.h"
 
 namespace {
@@ -142,6 +143,38 @@ std::pair<double, double> FirstPageSize(const fs::path& pdf) {
   auto box =
       QPDFPageDocumentHelper(document).getAllPages().at(0).getMediaBox().getArrayAsRectangle();
   return {box.urx - box.llx, box.ury - box.lly};
+}
+
+// How many pictures the first page shows.
+size_t FirstPageImages(const fs::path& pdf) {
+  QPDF document;
+  document.processFile(pdf.c_str());
+  return QPDFPageDocumentHelper(document).getAllPages().at(0).getImages().size();
+}
+
+// The words of a PDF file as pdftotext reads them, in UTF-8.
+std::string PdfWords(const fs::path& pdf, const fs::path& folder) {
+  fs::path text = folder / (pdf.stem().string() + ".txt");
+  std::string command = "pdftotext -enc UTF-8 '" + pdf.string() + "' '" + text.string() + "'";
+  EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  return testsupport::ReadFile(text);
+}
+
+// A picture of 40 x 20 black pixels, as a Windows bitmap.
+std::string BlackBitmap() {
+  std::string bitmap(54 + 40 * 3 * 20, '\0');
+  bitmap.replace(0, 2, "BM");
+  for (auto [at, value, size] : std::vector<std::tuple<size_t, uint32_t, size_t>>{
+           {2, static_cast<uint32_t>(bitmap.size()), 4},
+           {10, 54, 4},
+           {14, 40, 4},
+           {18, 40, 4},
+           {22, 20, 4},
+           {26, 1, 2},
+           {28, 24, 2}}) {
+    PutLe(bitmap, at, value, size);
+  }
+  return bitmap;
 }
 
 using Groups = std::vector<std::pair<int, std::string>>;
@@ -323,8 +356,13 @@ TEST_F(LibreOfficeHostsTest, FilesAreReadByWhatTheyHoldWhateverTheirNameOrAge) {
        {Place(kExamples / "memo.docx", "memo.docm"), Write("notes.txt~", "Notes to self.\n"),
         Place(kExamples / "report.doc", "x.docbak"), Place(kExamples / "letter.rtf", "letter.rtf "),
         *latin}},
-      {HostPass::Excel, {Write("old.xls", Excel4Worksheet())}},
-      {HostPass::PowerPoint, {Place(kExamples / "slides.ppt", "slides.pptm")}},
+      // Calc's import of a web page asks for its options.
+      {HostPass::Excel,
+       {Write("old.xls", Excel4Worksheet()),
+        Write("page.xls", "<html><body><table><tr><td>1</td><td>2</td></tr></table></body></html>"),
+        Write("empty.xls", "")}},
+      {HostPass::PowerPoint,
+       {Place(kExamples / "slides.ppt", "slides.pptm"), Write("empty.ppt", "")}},
   };
   size_t printed = 0;
   for (const auto& [pass, paths] : passes) {
@@ -411,6 +449,68 @@ TEST_F(LibreOfficeHostsTest, WebPagesWhoseImportPostsWindowEventsPrintLikeAnyOth
   ASSERT_EQ(driver.jobs.size(), 3u);
   for (const auto& job : driver.jobs)
     EXPECT_EQ(testsupport::PdfPageCount(job.pdf), 1) << job.document;
+}
+
+// Text and web pages that do not say what character set they are in print their words in
+// it; a web page keeps its pictures beside it, and one that fits on a page prints on one.
+TEST_F(LibreOfficeHostsTest, TextAndWebPagesPrintTheWordsOfTheirCharacterSet) {
+  const std::string russian = "Широкая электрификация южных губерний";
+  const std::string japanese = "これは日本語のテキストです";
+  fs::create_directory(docs / "pictures");
+  std::ofstream(docs / "pictures" / "dot.bmp", std::ios::binary) << BlackBitmap();
+  auto page = [](const std::string& heading, const std::string& words) {
+    return "<!DOCTYPE html>\n<html><head><title>" + heading + "</title></head><body><h1>" +
+           heading + "</h1><p>" + words + "</p><p><img src=\"pictures/dot.bmp\"></p></body></html>";
+  };
+  std::string utf16("\xFF\xFE", 2);
+  utf16 += testsupport::Encoded(page("wide", russian), "UTF-16LE");
+  struct Case {
+    HostPass pass;
+    std::string path, heading, words;  // a web page's heading is its first paragraph
+  };
+  std::vector<Case> cases;
+  for (auto [charset, name, words] : std::vector<std::tuple<const char*, std::string, std::string>>{
+           {"KOI8-R", "koi8", russian},
+           {"CP866", "dos", russian},
+           {"CP1251", "windows", russian},
+           {"SHIFT_JIS", "sjis", japanese},
+           {"UTF-8", "utf8", russian}}) {
+    cases.push_back(
+        {HostPass::Word, Write(name + ".txt", testsupport::Encoded(words, charset)), "", words});
+    cases.push_back({HostPass::WebPages,
+                     Write(name + ".htm", testsupport::Encoded(page(name, words), charset)), name,
+                     words});
+  }
+  cases.push_back({HostPass::WebPages, Write("wide.htm", utf16), "wide", russian});
+  // Opened through a link of a plain name, as its name is Latin-1.
+  std::ofstream(docs / "caf\xE9.htm", std::ios::binary) << page("latin", russian);
+  cases.push_back({HostPass::WebPages, *files.ToWindows(docs / "caf\xE9.htm"), "latin", russian});
+  cases.push_back(
+      {HostPass::WebPages,
+       Write("declared.html", "<meta charset=\"koi8-r\">" +
+                                  testsupport::Encoded(page("declared", russian), "KOI8-R")),
+       "declared", russian});
+  fs::path texts = temp.MakeDir("texts");
+  for (HostPass pass : {HostPass::Word, HostPass::WebPages}) {
+    automation.Start(pass, hostApp);
+    for (const Case& test : cases) {
+      if (test.pass != pass) continue;
+      SCOPED_TRACE(test.path);
+      automation.PrintOne(pass, hostApp, test.path, test.path.substr(8));
+      std::string words = PdfWords(driver.jobs.back().pdf, texts);
+      EXPECT_NE(words.find(test.words), std::string::npos) << words;
+      if (pass == HostPass::WebPages) {
+        EXPECT_NE(words.find(test.heading), std::string::npos) << "the first paragraph";
+        EXPECT_EQ(testsupport::PdfPageCount(driver.jobs.back().pdf), 1);
+        EXPECT_EQ(FirstPageImages(driver.jobs.back().pdf), 1u) << "the picture";
+      }
+    }
+    automation.End(pass, hostApp);
+  }
+  EXPECT_EQ(driver.jobs.size(), cases.size());
+  EXPECT_EQ(std::distance(fs::directory_iterator(docs), fs::directory_iterator()),
+            static_cast<std::ptrdiff_t>(cases.size() + 1))
+      << "something was left beside the pages";
 }
 
 TEST_F(LibreOfficeHostsTest, APasswordProtectedDocumentFailsSayingSo) {
