@@ -3,29 +3,21 @@
 // default WebAssembly compilers (which optimise LibreDWG in the background and hold the
 // process until they are done).
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 
 #include "platform/hosts/DwgReader.h"
 #include "tests/support/DwgWriter.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-fs::path MakeTempDir() {
-  std::string pattern = (fs::temp_directory_path() / "sheafmill-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
-  return pattern;
-}
 
 fs::path WriteGrid(const fs::path& folder, int lines) {
   testsupport::DwgWriter drawing;
@@ -54,7 +46,8 @@ int main() {
     std::printf("the DWG reader is not installed in %s\n", folder.c_str());
     return 1;
   }
-  fs::path work = MakeTempDir();
+  const testsupport::TempDir temp;
+  const fs::path& work = temp.Path();
   for (int lines : {2000, 20000}) {
     fs::path drawing = WriteGrid(work, lines);
     std::string baseline = "node '" + (folder / "dwg2dxf.mjs").string() + "' '" + drawing.string() +
@@ -67,5 +60,4 @@ int main() {
     std::printf("%6d lines: reader %.2f s, node's defaults %.2f s: %.1f times as fast\n", lines,
                 now, before, before / now);
   }
-  fs::remove_all(work);
 }
