@@ -7,8 +7,6 @@
 // The destination list's own part is measured apart as well: the Reload after each new file in
 // a folder of 200 and 2,000 files, against a full read of the same folder, in processor time.
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +18,7 @@
 #include "controls/zeltexplorerview.h"
 #include "platform/driver/DriverInstaller.h"
 #include "tests/support/ScriptedServer.h"
+#include "tests/support/TempDir.h"
 #include "ui/headless/HeadlessButton.h"
 #include "ui/headless/HeadlessKit.h"
 
@@ -27,12 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-fs::path MakeTempDir() {
-  std::string pattern = (fs::temp_directory_path() / "sheafmill-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
-  return pattern;
-}
 
 void Touch(const fs::path& file) {
   std::ofstream(file) << "%PDF-1.4\n";
@@ -45,7 +38,8 @@ std::string StemOf(const std::string& path) {
 
 // Seconds per file of one whole run over `count` documents.
 double ProgramSecondsPerFile(int count) {
-  const fs::path root = MakeTempDir();
+  const testsupport::TempDir temp;
+  const fs::path& root = temp.Path();
   const fs::path home = root / "home";
   fs::create_directories(home / "Desk");
   for (int i = 0; i < count; ++i) Touch(home / "Desk" / ("doc" + std::to_string(i) + ".doc"));
@@ -76,13 +70,13 @@ double ProgramSecondsPerFile(int count) {
                    form.ZELExplorerView2->Entries().Count(), count);
     }
   }
-  fs::remove_all(root);
   return perFile;
 }
 
 // The same files' output written and renamed, nothing else.
 double BaselineSecondsPerFile(int count) {
-  const fs::path root = MakeTempDir();
+  const testsupport::TempDir temp;
+  const fs::path& root = temp.Path();
   const auto start = Clock::now();
   for (int i = 0; i < count; ++i) {
     const std::string stem = "doc" + std::to_string(i);
@@ -90,7 +84,6 @@ double BaselineSecondsPerFile(int count) {
     fs::rename(root / (stem + "000.pdf"), root / (stem + ".pdf"));
   }
   const double perFile = std::chrono::duration<double>(Clock::now() - start).count() / count;
-  fs::remove_all(root);
   return perFile;
 }
 
@@ -107,7 +100,8 @@ struct ReloadCosts {
 
 // `count` files written one by one into a folder of `count` files, the list re-read after each.
 ReloadCosts DestinationReloadPerFile(int count) {
-  const fs::path root = MakeTempDir();
+  const testsupport::TempDir temp;
+  const fs::path& root = temp.Path();
   fs::create_directories(root / "Out");
   for (int i = 0; i < count; ++i) Touch(root / "Out" / ("old" + std::to_string(i) + ".pdf"));
   ReloadCosts costs;
@@ -138,7 +132,6 @@ ReloadCosts DestinationReloadPerFile(int count) {
     costs.fullRead = (ProcessorSeconds() - start) / reads;
     costs.reload /= count;
   }
-  fs::remove_all(root);
   return costs;
 }
 

@@ -9,14 +9,12 @@
 
 #include <benchmark/benchmark.h>
 #include <dirent.h>
-#include <stdlib.h>
 #include <time.h>
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,6 +23,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/shell/Shell.h"
 #include "platform/system/System.h"
+#include "tests/support/TempDir.h"
 #include "ui/headless/HeadlessKit.h"
 #include "ui/headless/HeadlessTreeView.h"
 
@@ -54,9 +53,6 @@ constexpr int kSiblings = 10;  // beside each folder of the deep path
 class SampleDrive {
  public:
   SampleDrive() {
-    std::string pattern = (fs::temp_directory_path() / "sheafmill-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    root_ = pattern;
     for (int i = 0; i < kSubfolders; ++i) {
       fs::path folder = Big() / ("Folder " + std::to_string((i * 7919) % kSubfolders));
       fs::create_directories(i % 10 == 0 ? folder / "Inner" : folder);
@@ -69,12 +65,8 @@ class SampleDrive {
     }
     fs::create_directories(level);
   }
-  ~SampleDrive() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
 
-  fs::path Drive() const { return root_ / "e"; }
+  fs::path Drive() const { return temp_.Path() / "e"; }
   fs::path Big() const { return Drive() / "Big"; }
   // The deep path below E:\Deep, as the tree is given it.
   std::string DeepPath() const { return "E:\\Deep" + deepPath_; }
@@ -86,7 +78,7 @@ class SampleDrive {
   }
 
  private:
-  fs::path root_;
+  testsupport::TempDir temp_;
   std::string deepPath_;
 };
 

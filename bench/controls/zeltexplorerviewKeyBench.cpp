@@ -5,7 +5,6 @@
 // Needs a display: run it under xvfb-run.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <time.h>
 #include <wx/dcmemory.h>
 
@@ -13,12 +12,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "controls/zeltexplorerview.h"
 #include "platform/files/FileSystem.h"
 #include "platform/shell/Shell.h"
+#include "tests/support/TempDir.h"
 #include "ui/wx/WxKit.h"
 #include "ui/wx/WxSortedListBox.h"
 
@@ -35,19 +34,12 @@ constexpr int kKeysPerTurn = kListed - 1;  // then the key turns round: the list
 class SampleDrive {
  public:
   SampleDrive() {
-    std::string pattern = (fs::temp_directory_path() / "sheafmill-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    root_ = pattern;
     Fill(Drive() / "Large", kBesideLarge);
     Fill(Drive() / "Small", kBesideSmall);
   }
-  ~SampleDrive() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
 
-  const fs::path& Root() const { return root_; }
-  fs::path Drive() const { return root_ / "e"; }
+  const fs::path& Root() const { return temp_.Path(); }
+  fs::path Drive() const { return temp_.Path() / "e"; }
 
  private:
   static void Fill(const fs::path& parent, int besides) {
@@ -59,7 +51,7 @@ class SampleDrive {
     }
   }
 
-  fs::path root_;
+  testsupport::TempDir temp_;
 };
 
 const SampleDrive& Sample() {
