@@ -78,9 +78,10 @@ std::unique_ptr<OfficeDocument> LibreOffice::Open(const std::filesystem::path& f
                                                   const std::string& displayName,
                                                   const ImportFilter& filter) {
   std::string action = "opening \"" + displayName + "\"";
-  FileAlias alias(file, session_->Folder().Temp());
   UnicodeCopy copy(file, filter.undeclaredCharset, session_->Folder().Temp());
-  Source source{FileUrl(copy.Path().empty() ? alias.Path() : copy.Path()), {}};
+  // The copy's own name is plain: it needs no alias.
+  FileAlias alias(copy.Path().empty() ? file : copy.Path(), session_->Folder().Temp());
+  Source source{FileUrl(alias.Path()), {}};
   // A link or a copy in the instance's folder resolves the document's links from the file's
   // own folder, whose name the office can take even where the file's name is not UTF-8.
   if (source.url != FileUrl(file)) source.baseUrl = FileUrl(std::filesystem::absolute(file));
