@@ -11,6 +11,7 @@
 #include "convert/DriverOwnership.h"
 #include "platform/AsciiCase.h"
 #include "platform/Error.h"
+#include "platform/files/ReservedCharacters.h"
 #include "tools/batch/StagedFolders.h"
 
 namespace batch {
@@ -176,7 +177,8 @@ void ParallelRun::Stage(const Share& share, const fs::path& folder) const {
     const fs::path host = folder / "stage" / name;
     fs::create_directories(host);
     for (const std::string& file : share[i].files) {
-      fs::create_symlink(*files.ToHost(file), host / EntryName(file));
+      // The link's host name gives the worker's drive view the document's own name back.
+      fs::create_symlink(*files.ToHost(file), host / platform::ToHostName(EntryName(file)));
     }
     const BatchRun::FolderPair& pair = share[i].folder;
     // The window names the user's folder as the disk spells it.

@@ -314,9 +314,9 @@ TEST_F(SheafmillBatchTest, RecursiveConvertsEveryFolderIntoItsPlaceButHiddenOnes
 
 TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfileBehind) {
   // memo.rtf and memo.txt meet in memo.pdf, which is kept; memo__000.txt meets the numbered
-  // name that one of them takes.
+  // name that one of them takes. A quote is a character that Windows names refuse.
   for (const char* name : {"a.txt", "b.txt", "c.rtf", "memo.rtf", "memo.txt", "memo__000.txt",
-                           "sub/d.txt", "sub/memo.txt"}) {
+                           "say \"hi\".txt", "sub/d.txt", "sub/memo.txt"}) {
     Doc(name, fs::path(name).extension() == ".rtf" ? "{\\rtf1 plain text}" : "plain text");
   }
   Doc("e.txt", "unreadable text");
@@ -333,12 +333,12 @@ TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfile
   EXPECT_EQ(one.exitStatus, 1) << one.err;
   EXPECT_EQ(two.exitStatus, 1) << two.err;
   EXPECT_EQ(two.err, one.err);
-  EXPECT_TRUE(two.out.ends_with("\n8 converted, 1 failed.\n")) << two.out;
+  EXPECT_TRUE(two.out.ends_with("\n9 converted, 1 failed.\n")) << two.out;
   for (const fs::path& folder : {fs::path(), fs::path("sub")}) {
     EXPECT_EQ(Files(home / "two" / folder), Files(home / "one" / folder)) << folder;
   }
   EXPECT_EQ(testsupport::ReadFile(home / "two" / "memo.pdf"), "an old PDF");
-  EXPECT_EQ(Files(home / "two").size(), 8u);
+  EXPECT_EQ(Files(home / "two").size(), 9u);
   // Each document got the same PDF file's name: the reports agree but for the order of rows
   // and their times.
   const auto rows = [](const fs::path& csv, const std::string& out) {
@@ -363,7 +363,7 @@ TEST_F(SheafmillBatchTest, TwoJobsWriteTheSameFilesAsOneAndLeaveNoPrivateProfile
   }
   const std::string csv = testsupport::ReadFile(home / "two.csv");
   EXPECT_TRUE(csv.starts_with("source,pdf,status,reason,pages,seconds\r\n")) << csv;
-  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 10) << csv;
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 11) << csv;
   EXPECT_TRUE(Contains(csv, (docs / "sub" / "memo.txt").string() + "," +
                                 (home / "two" / "sub" / "memo.pdf").string() + ",converted,"))
       << csv;
