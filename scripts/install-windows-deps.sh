@@ -25,14 +25,37 @@ fi
 apt_install=(env DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq
   --no-install-recommends)
 
+# A mirror may serve a newer release file than its i386 index while it syncs; apt then keeps
+# the release file it had and refuses the index, and the i386 libraries cannot match the amd64
+# ones installed. The index is still taken when it is the one that the release file apt holds
+# (verified when apt fetched it) names, by its SHA256 sum.
+adopt_lagging_indexes() {
+  local lists=/var/lib/apt/lists release base index sum url fetched
+  for release in "$lists"/*_InRelease; do
+    base=$(basename "$release" _InRelease)
+    index="$lists/${base}_main_binary-i386_Packages"
+    if [ -e "$index" ] || compgen -G "$index.*" >/dev/null; then
+      continue
+    fi
+    sum=$(sed -n '/^SHA256:/,/^[^ ]/p' "$release" |
+      awk '$3 == "main/binary-i386/Packages" { print $1 }')
+    [ -n "$sum" ] || continue
+    url="http://${base//_//}/main/binary-i386/Packages.xz"
+    fetched=$(mktemp)
+    if curl -fsS "$url" | xz -dc >"$fetched" && echo "$sum  $fetched" | sha256sum -c --quiet; then
+      echo "Taking $url: it is the index that the release file apt holds names."
+      "${sudo_cmd[@]}" install -m 644 "$fetched" "$index"
+    fi
+    rm -f "$fetched"
+  done
+}
+
 echo "Installing: ${missing[*]}"
 dpkg --print-foreign-architectures | grep -qx i386 || "${sudo_cmd[@]}" dpkg --add-architecture i386
 # An index that fails to download is reported, and what can be installed without it still is.
 "${sudo_cmd[@]}" apt-get update -qq || echo "Some of Debian's package indexes could not be read."
 "${apt_install[@]}" "${missing[@]}" && exit 0
-# The i386 libraries must be of the same version as the amd64 ones installed. Without the
-# i386 index of the security updates, the point release may still offer a matching set.
-echo "Trying the packages of the point release."
-"${apt_install[@]}" -t bookworm "${missing[@]}" && exit 0
+adopt_lagging_indexes
+"${apt_install[@]}" "${missing[@]}" && exit 0
 echo "Debian's archive has no consistent set of i386 packages for Wine at the moment." >&2
 exit 75
