@@ -30,7 +30,7 @@ apt_install=(env DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install
 # ones installed. The index is still taken when it is the one that the release file apt holds
 # (verified when apt fetched it) names, by its SHA256 sum.
 adopt_lagging_indexes() {
-  local lists=/var/lib/apt/lists release base index sum url fetched
+  local lists=/var/lib/apt/lists release base index sum fetched
   for release in "$lists"/*_InRelease; do
     base=$(basename "$release" _InRelease)
     index="$lists/${base}_main_binary-i386_Packages"
@@ -38,15 +38,16 @@ adopt_lagging_indexes() {
       continue
     fi
     sum=$(sed -n '/^SHA256:/,/^[^ ]/p' "$release" |
-      awk '$3 == "main/binary-i386/Packages" { print $1 }')
+      awk '$3 == "main/binary-i386/Packages.xz" { print $1 }')
     [ -n "$sum" ] || continue
-    url="http://${base//_//}/main/binary-i386/Packages.xz"
-    fetched=$(mktemp)
-    if curl -fsS "$url" | xz -dc >"$fetched" && echo "$sum  $fetched" | sha256sum -c --quiet; then
-      echo "Taking $url: it is the index that the release file apt holds names."
-      "${sudo_cmd[@]}" install -m 644 "$fetched" "$index"
+    fetched=$(mktemp -d)
+    chmod 755 "$fetched"  # apt-helper downloads as its own user
+    if /usr/lib/apt/apt-helper -qq download-file "http://${base//_//}/main/binary-i386/Packages.xz" \
+      "$fetched/Packages.xz" "SHA256:$sum" && xz -d "$fetched/Packages.xz"; then
+      echo "Taking the i386 index of ${base//_//}: the release file apt holds names it."
+      "${sudo_cmd[@]}" install -m 644 "$fetched/Packages" "$index"
     fi
-    rm -f "$fetched"
+    rm -rf "$fetched"
   done
 }
 
