@@ -22,8 +22,8 @@ sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
-apt_install=(env DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq
-  --no-install-recommends)
+# With Wine's recommended packages: its fonts, and the X extensions its windows draw with.
+apt_install=(env DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq)
 
 # A mirror may serve a newer release file than its i386 index while it syncs; apt then keeps
 # the release file it had and refuses the index, and the i386 libraries cannot match the amd64
