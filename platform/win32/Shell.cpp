@@ -29,6 +29,13 @@ struct WideRequest {
   std::wstring directory;
 };
 
+// The folder tree names folders by paths that end in "\"; asked with SHGFI_USEFILEATTRIBUTES,
+// the shell takes the last name from the text and would keep that "\" in the display name.
+std::wstring ShellPath(std::string path) {
+  if (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return Wide(path);
+}
+
 HANDLE ProcessOf(ProcessHandle process) {
   return reinterpret_cast<HANDLE>(process);
 }
@@ -83,7 +90,7 @@ ShellFileInfo Shell::GetFileInfo(const std::string& path, uint32_t flags,
                                  uint32_t fileAttributes) const {
   SHFILEINFOW found{};
   const DWORD_PTR result =
-      SHGetFileInfoW(Wide(path).c_str(), fileAttributes, &found, sizeof found, flags);
+      SHGetFileInfoW(ShellPath(path).c_str(), fileAttributes, &found, sizeof found, flags);
   ShellFileInfo info;
   info.ok = result != 0;
   if (!info.ok) return info;

@@ -101,6 +101,10 @@ TEST(SystemTest, TheShellNamesFilesFromTheSystemImageList) {
   const ShellFileInfo folder = shell.GetFileInfo(temp.Win(), flags);
   ASSERT_TRUE(folder.ok);
   EXPECT_NE(folder.iconIndex, file.iconIndex);
+  const std::string named = temp.MakeDir("Ärger Ordner");
+  for (const uint32_t lookup : {0u, SHGFI_USEFILEATTRIBUTES}) {
+    EXPECT_EQ(shell.GetFileInfo(named + "\\", flags | lookup, 0x10).displayName, "Ärger Ordner");
+  }
   const ShellFileInfo virtualFile =
       shell.GetFileInfo(temp.Win("gone.txt"), flags | SHGFI_USEFILEATTRIBUTES, 0x80);
   EXPECT_TRUE(virtualFile.ok);
