@@ -77,7 +77,10 @@ TreeNode* Win32TreeView::Append(HTREEITEM parent, const std::string& text) {
   insert.item.pszText = wide.data();
   insert.item.lParam = 0;
   HTREEITEM item = nullptr;
-  Native([&] { item = TreeView_InsertItem(Handle(), &insert); });
+  Native([&] {
+    item = reinterpret_cast<HTREEITEM>(
+        SendMessageW(Handle(), TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+  });
   return Node(item);
 }
 
@@ -165,11 +168,14 @@ std::size_t Win32TreeView::Count() const {
 }
 
 bool Win32TreeView::GetItem(TVITEMW& item) const {
-  return item.hItem != nullptr && hasWindow_ && TreeView_GetItem(Handle(), &item) != FALSE;
+  return item.hItem != nullptr && hasWindow_ &&
+         SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) != FALSE;
 }
 
 void Win32TreeView::SetItem(TVITEMW& item) {
-  if (item.hItem != nullptr && hasWindow_) TreeView_SetItem(Handle(), &item);
+  if (item.hItem != nullptr && hasWindow_) {
+    SendMessageW(Handle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 std::string Win32TreeView::Text(TreeNode* node) const {
@@ -238,21 +244,29 @@ void Win32TreeView::SetData(TreeNode* node, void* data) {
 
 void Win32TreeView::Select(TreeNode* node) {
   if (!hasWindow_) return;
-  if (node != nullptr) ExpandAncestors(node);
+  const std::vector<HTREEITEM> refused =
+      node != nullptr ? ExpandAncestors(node) : std::vector<HTREEITEM>{};
   if (node != selected_) {
-    Native([&] { TreeView_SelectItem(Handle(), Item(node)); });
+    Native([&] {
+      Raised quiet(quietExpansions_);
+      TreeView_SelectItem(Handle(), Item(node));
+    });
     if (selected_ != node) {  // the control had it selected already and said nothing
       selected_ = node;
       if (OnSelectionChanged) OnSelectionChanged(node);
     }
   }
-  if (node != nullptr) TreeView_EnsureVisible(Handle(), Item(node));
+  // The control opens every ancestor of the node it selects; a refused one stays shut.
+  Raised quiet(quietExpansions_);
+  for (HTREEITEM up : refused) TreeView_Expand(Handle(), up, TVE_COLLAPSE);
+  if (node != nullptr && refused.empty()) TreeView_EnsureVisible(Handle(), Item(node));
 }
 
 // The control tells of an expansion by code only the first time: the hook runs here for
 // every collapsed ancestor, from the top down, and the control's own notification is quiet.
-void Win32TreeView::ExpandAncestors(TreeNode* node) {
+std::vector<HTREEITEM> Win32TreeView::ExpandAncestors(TreeNode* node) {
   std::vector<HTREEITEM> ancestors;
+  std::vector<HTREEITEM> refused;
   for (HTREEITEM up = Next(Item(node), TVGN_PARENT); up != nullptr; up = Next(up, TVGN_PARENT)) {
     ancestors.push_back(up);
   }
@@ -260,11 +274,15 @@ void Win32TreeView::ExpandAncestors(TreeNode* node) {
     const bool expanded =
         (TreeView_GetItemState(Handle(), *up, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
     if (expanded) continue;
-    if (OnBeforeExpand && !OnBeforeExpand(Node(*up))) continue;
+    if (OnBeforeExpand && !OnBeforeExpand(Node(*up))) {
+      refused.push_back(*up);
+      continue;
+    }
     if (Next(*up, TVGN_CHILD) == nullptr) continue;
-    Raised quiet(quiet_);
+    Raised quiet(quietExpansions_);
     Native([&] { TreeView_Expand(Handle(), *up, TVE_EXPAND); });
   }
+  return refused;
 }
 
 void Win32TreeView::MakeFirstVisible(TreeNode* node) {
@@ -327,7 +345,7 @@ bool Win32TreeView::Notify(const NMHDR& header, LRESULT& result) {
 }
 
 bool Win32TreeView::Expanding(const NMTREEVIEWW& change) {
-  if ((change.action & TVE_EXPAND) == 0 || quiet_ > 0) return true;
+  if ((change.action & TVE_EXPAND) == 0 || quiet_ > 0 || quietExpansions_ > 0) return true;
   HTREEITEM item = change.itemNew.hItem;
   bool allowed = false;
   RunHook([&] { allowed = !OnBeforeExpand || OnBeforeExpand(Node(item)); });

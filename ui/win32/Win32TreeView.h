@@ -63,7 +63,8 @@ class Win32TreeView : public Win32Control<TreeView> {
   void SetItem(TVITEMW& item);
   void Forget(HTREEITEM item);
   void ForgetChildren(HTREEITEM item);
-  void ExpandAncestors(TreeNode* node);
+  // Gives the ancestors that the hook refused to open.
+  std::vector<HTREEITEM> ExpandAncestors(TreeNode* node);
   void DropStaleSelection();
   void Native(const std::function<void()>& call);
   void RunHook(const std::function<void()>& hook);
@@ -74,7 +75,8 @@ class Win32TreeView : public Win32Control<TreeView> {
   TreeNode* selected_ = nullptr;
   int updateDepth_ = 0;
   int ownCalls_ = 0;
-  int quiet_ = 0;  // the control's own selections and expansions, not the user's
+  int quiet_ = 0;            // the control's own selections and removals, not the user's
+  int quietExpansions_ = 0;  // expansions whose hook has run already
   std::exception_ptr hookError_;
 };
 
