@@ -14,6 +14,7 @@
 #include "platform/win32/WinApi.h"
 #include "ui/win32/StartWin32Kit.h"
 #include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Native.h"
 
 namespace {
 
@@ -119,6 +120,10 @@ TEST(SheafmillWindowTest, TheWindowOpensAsDesignedAndIsPhotographed) {
   EXPECT_EQ(source.Text(source.Selected()).rfind("Desktop", 0), 0u)
       << source.Text(source.Selected());
   EXPECT_EQ(form->ZELExplorerTree2->Directory(), form->ZELExplorerTree1->Directory());
+  EXPECT_EQ(reinterpret_cast<ui::TreeNode*>(
+                TreeView_GetSelection(dynamic_cast<const ui::Win32Native&>(source).Handle())),
+            source.Selected())
+      << "the control shows the selection";
 
   SaveWindowPicture(static_cast<ui::Win32Form&>(window).Handle(),
                     std::filesystem::path(SHEAFMILL_SCREENSHOT_DIR) / "sheafmill-window-win32.bmp");
