@@ -6,11 +6,16 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "app/SheafmillUnit.h"
 #include "controls/ProcessPrinters.h"
 #include "platform/Platform.h"
+#include "platform/system/System.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/WinApi.h"
 #include "ui/win32/StartWin32Kit.h"
 #include "ui/win32/Win32Form.h"
@@ -18,14 +23,19 @@
 
 namespace {
 
-// Answers every message box captioned "Sheafmill" with OK while it lives, counting them.
+// Answers every message box captioned "Sheafmill" with OK while it lives, keeping the texts.
 class BoxAnswerer {
  public:
   BoxAnswerer()
       : thread_([this] {
           while (!stop_) {
             if (HWND box = FindWindowW(L"#32770", L"Sheafmill")) {
-              ++answered_;
+              wchar_t text[512] = {};
+              GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 512);  // the box's message
+              {
+                std::lock_guard<std::mutex> lock(mutex_);
+                texts_.push_back(platform::win32::Narrow(text));
+              }
               SendMessageW(box, WM_COMMAND, IDOK, 0);
             }
             Sleep(50);
@@ -35,11 +45,15 @@ class BoxAnswerer {
     stop_ = true;
     thread_.join();
   }
-  int Answered() const { return answered_; }
+  std::vector<std::string> Texts() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return texts_;
+  }
 
  private:
   std::atomic<bool> stop_{false};
-  std::atomic<int> answered_{0};
+  std::mutex mutex_;
+  std::vector<std::string> texts_;
   std::thread thread_;
 };
 
@@ -89,11 +103,24 @@ TEST(SheafmillWindowTest, TheWindowOpensAsDesignedAndIsPhotographed) {
   platform::Platform world(platform::Platform::UserOptions());
   controls::ProcessPrinters printers(world.Printing());
   std::unique_ptr<TForm1> form;
+  std::vector<std::string> boxes;
   {
     BoxAnswerer answerer;
     form = std::make_unique<TForm1>(*kit, world, printers);
     form->Window().Show();
     Settle();
+    boxes = answerer.Texts();
+  }
+  bool veltra = false;
+  for (const std::string& name : printers.Names()) {
+    veltra = veltra || platform::System::UpperAscii(name).find("VELTRA") != std::string::npos;
+  }
+  if (veltra) {
+    EXPECT_TRUE(boxes.empty());
+  } else {
+    ASSERT_EQ(boxes.size(), 1u) << "the no-printer warning, before the window";
+    EXPECT_EQ(boxes[0].rfind("No VELTRA family product installed on your computer!\r", 0), 0u)
+        << boxes[0];
   }
   ui::Form& window = form->Window();
   EXPECT_EQ(window.Caption(), "Sheafmill 3.01 - Batch Convert to PDF files");

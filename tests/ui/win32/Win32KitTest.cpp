@@ -75,6 +75,19 @@ TEST_F(Win32KitTest, OnlyTheUsersTogglesAndPicksAreNotified) {
   SendMessageW(HandleOf(*list), WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(changes, 2);
   EXPECT_EQ(list->ItemIndex(), 3);
+
+  auto combo = kit.CreateDropDownList(*form, {8, 150, 150, 28});
+  combo->SetItemHeight(22);
+  EXPECT_EQ(combo->Bounds(), (ui::Bounds{8, 150, 150, 28})) << "the closed control";
+  combo->Add("first");
+  combo->Add("second");
+  int picks = 0;
+  combo->OnSelect = [&] { ++picks; };
+  combo->SetItemIndex(0);
+  EXPECT_EQ(picks, 0);
+  SendMessageW(HandleOf(*combo), WM_KEYDOWN, VK_DOWN, 0);  // the closed control's arrow key
+  EXPECT_EQ(picks, 1);
+  EXPECT_EQ(combo->ItemIndex(), 1);
   form->Close();
 }
 
