@@ -1,10 +1,13 @@
 # Build helpers shared by every folder: one static library per folder, its sources found by glob.
 
 function(sm_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                           -Wno-sign-conversion)
+  # C++ only: the resource compiler of the Windows build takes none of these.
+  set(cxx $<COMPILE_LANGUAGE:CXX>)
+  target_compile_options(${target} PRIVATE $<${cxx}:-Wall> $<${cxx}:-Wextra> $<${cxx}:-Wpedantic>
+                                           $<${cxx}:-Wshadow> $<${cxx}:-Wconversion>
+                                           $<${cxx}:-Wno-sign-conversion>)
   if(SHEAFMILL_WERROR)
-    target_compile_options(${target} PRIVATE -Werror)
+    target_compile_options(${target} PRIVATE $<${cxx}:-Werror>)
   endif()
 endfunction()
 
