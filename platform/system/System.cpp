@@ -8,7 +8,6 @@
 #include <string_view>
 #include <thread>
 
-#include "platform/AsciiCase.h"
 #include "platform/system/CaseFolding.h"
 #include "platform/system/Collation.h"
 
@@ -96,17 +95,6 @@ bool System::SameTextIgnoreCase(const std::string& a, const std::string& b) {
 
 std::string System::SortKey(const std::string& text) {
   return Collation::Current().SortKey(text);
-}
-
-std::string System::UpperAscii(std::string text) {
-  return AsciiUpper(text);
-}
-
-std::string System::LowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
 }
 
 }  // namespace platform

@@ -92,7 +92,6 @@
 #undef KEY_READ
 #undef KEY_SET_VALUE
 #undef KEY_WRITE
-#undef LCMAP_SORTKEY
 #undef MK_E_UNAVAILABLE
 #undef MoveFile
 #undef PRINTER_ENUM_CONNECTIONS
@@ -125,3 +124,12 @@
 // The platform's own constants, where Windows' have just been undefined.
 #include "platform/WinTypes.h"
 #include "platform/automation/AutomationTypes.h"
+
+namespace platform::win32 {
+
+// Windows' INVALID_HANDLE_VALUE, whose macro is undefined above.
+inline HANDLE InvalidHandle() {
+  return reinterpret_cast<HANDLE>(intptr_t{-1});
+}
+
+}  // namespace platform::win32

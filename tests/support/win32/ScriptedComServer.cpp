@@ -59,6 +59,14 @@ void RegisterIn(HKEY root, const std::wstring& progId, const std::wstring& dll) 
 
 ScriptedComServer::ScriptedComServer(const std::string& progId, const std::string& label)
     : progId_(Wide(progId)) {
+  // Test processes run side by side in one Wine prefix and share its registry: one
+  // registration at a time.
+  turn_ = ::CreateMutexW(nullptr, FALSE, L"Local\\SheafmillScriptedComServer");
+  // An abandoned turn is a test process that ended without giving it back.
+  const DWORD waited = turn_ ? ::WaitForSingleObject(turn_, 60000) : platform::WAIT_FAILED;
+  if (waited != 0 && waited != WAIT_ABANDONED) {
+    throw std::runtime_error("the scripted server is not free");
+  }
   const std::wstring dll = ServerPath();
   module_ = ::LoadLibraryW(dll.c_str());
   if (!module_) throw std::runtime_error("cannot load the scripted server");
@@ -69,6 +77,8 @@ ScriptedComServer::ScriptedComServer(const std::string& progId, const std::strin
 ScriptedComServer::~ScriptedComServer() {
   Unregister();
   ::FreeLibrary(Module(module_));
+  ::ReleaseMutex(turn_);
+  ::CloseHandle(turn_);
 }
 
 const platform::CLSID& ScriptedComServer::Clsid() {

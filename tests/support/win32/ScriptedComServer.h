@@ -5,7 +5,8 @@
 // apartment-threaded; where the system's classes root does not show the user's classes, as
 // under Wine, for the machine too), and removed again after. The server records every call it
 // receives as "Label: kind Member(arguments)" and prints what the application prints to the PDF
-// printer's automatic folder. One DLL serves the process: one server at a time.
+// printer's automatic folder. One DLL serves the process, and one process at a time
+// registers it: the constructor waits for its turn.
 
 #include <string>
 #include <vector>
@@ -38,6 +39,7 @@ class ScriptedComServer {
   void Unregister();
 
   std::wstring progId_;
+  void* turn_ = nullptr;  // the mutex that lets one test process register at a time
   void* module_ = nullptr;
   bool machineToo_ = false;  // registered for the machine as well
 };
