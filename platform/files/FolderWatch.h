@@ -55,6 +55,8 @@ class FolderWatch {
   int notices_ = -1;
   bool intact_ = false;
   std::set<std::string> links_;  // host names
+  // Where Windows writes the notices while the watch waits for them, with the read's state.
+  std::vector<uint8_t> reading_;
 };
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 
 #include "platform/files/FileSystem.h"
 
+#include <cwctype>
+
 #include "platform/files/FolderNames.h"
 #include "platform/files/FolderSearch.h"
 #include "platform/files/WildcardPattern.h"
@@ -64,7 +66,7 @@ std::optional<std::string> FileSystem::DiskSpelling(const std::string& winPath) 
   // Drive paths only ("X:\..."): a network path has no letter to spell.
   if (full.size() < 3 || full[1] != L':' || full[2] != L'\\') return {};
   std::wstring spelt = full.substr(0, 3);
-  spelt[0] = static_cast<wchar_t>(towupper(spelt[0]));
+  spelt[0] = static_cast<wchar_t>(std::towupper(spelt[0]));
   if (GetFileAttributesW(spelt.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
   size_t start = 3;
   while (start < full.size()) {

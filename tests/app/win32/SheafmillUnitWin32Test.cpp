@@ -51,18 +51,29 @@ class WebHandler {
   std::optional<std::wstring> saved_;
 };
 
-// The main window on Windows' own services, with the driver's key in the real registry,
-// removed again when it was not there before.
+// A key of the current user removed at the end of the test when it was not there before.
+class KeyRemovedAfter {
+ public:
+  KeyRemovedAfter(platform::RegistryStore& registry, std::string key)
+      : registry_(registry), key_(std::move(key)), wasThere_(registry.KeyExists(key_)) {}
+  ~KeyRemovedAfter() {
+    if (!wasThere_) registry_.DeleteKey(key_);
+  }
+  KeyRemovedAfter(const KeyRemovedAfter&) = delete;
+  KeyRemovedAfter& operator=(const KeyRemovedAfter&) = delete;
+
+ private:
+  platform::RegistryStore& registry_;
+  std::string key_;
+  bool wasThere_;
+};
+
+// The main window on Windows' own services. What a test changes outside its temporary folder
+// (the registry) only that test changes, since ctest runs the tests of one executable side by
+// side.
 class SheafmillUnitWin32Test : public ::testing::Test {
  protected:
-  SheafmillUnitWin32Test() {
-    kit.App().SetTitle("Sheafmill");
-    driverWasThere = registry().KeyExists("\\Software\\Quillby");
-  }
-  ~SheafmillUnitWin32Test() override {
-    form.reset();
-    if (!driverWasThere) registry().DeleteKey("\\Software\\Quillby");
-  }
+  SheafmillUnitWin32Test() { kit.App().SetTitle("Sheafmill"); }
 
   platform::RegistryStore& registry() { return platform.Registry(); }
   TForm1& Create() {
@@ -93,12 +104,11 @@ class SheafmillUnitWin32Test : public ::testing::Test {
   ui::HeadlessKit kit;
   controls::ProcessPrinters printers{platform.Printing()};
   std::unique_ptr<TForm1> form;
-  // A handler that writes down the address it was asked to open.
-  WebHandler webHandler{L"cmd.exe /c echo %1>\"" + platform::win32::Wide(opened) + L"\""};
-  bool driverWasThere = false;
 };
 
 TEST_F(SheafmillUnitWin32Test, WithoutAVeltraPrinterTheWarningIsShownAndTheShellOpensThePage) {
+  // A handler that writes down the address it was asked to open.
+  const WebHandler handler(L"cmd.exe /c echo %1>\"" + platform::win32::Wide(opened) + L"\"");
   Create();
   const std::vector<ui::MessageBoxRecord>& messages = kit.App().Messages();
   ASSERT_EQ(messages.size(), 1u);
@@ -113,6 +123,7 @@ TEST_F(SheafmillUnitWin32Test, WithoutAVeltraPrinterTheWarningIsShownAndTheShell
 }
 
 TEST_F(SheafmillUnitWin32Test, ClosingTheWindowResetsTheDriversOutputInTheRegistry) {
+  const KeyRemovedAfter vendorKey(registry(), "\\Software\\Quillby");
   registry().CreateKey(kDriverKey);
   Create().Window().Show();
   registry().SetValue(kDriverKey, "AutomaticOutput", platform::RegValue::Dword(1));

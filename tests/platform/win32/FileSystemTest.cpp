@@ -120,13 +120,42 @@ TEST_F(FileSystemTest, DeleteAndMoveKeepWhatTheyMayNotTouch) {
   EXPECT_FALSE(files.FileExists(temp.Win("Ärger.txt")));
 }
 
-TEST_F(FileSystemTest, AWatchTellsAnUnchangedFolderFromAChangedOne) {
+// The notices come from another thread of the system: what they tell once they have come.
+std::vector<FindData> ChangesOnceTold(FolderWatch& watch) {
+  std::vector<FindData> told;
+  for (int i = 0; i < 200 && told.empty(); ++i) {
+    Sleep(10);
+    const auto changes = watch.Changes();
+    if (!changes) return {{0, "lost"}};
+    told = *changes;
+  }
+  return told;
+}
+
+TEST_F(FileSystemTest, AWatchTellsTheNamesThatCameAndWent) {
+  temp.WriteFile("old.doc", "o");
   FolderWatch watch(files, temp.Win());
   ASSERT_TRUE(watch.Changes().has_value());
   EXPECT_TRUE(watch.Changes()->empty());
-  temp.WriteFile("new.doc", "n");
-  EXPECT_FALSE(watch.Changes().has_value());
-  EXPECT_FALSE(watch.Changes().has_value());
+  temp.WriteFile("Ärger neu.doc", "n");
+  std::vector<FindData> told = ChangesOnceTold(watch);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].Name, "Ärger neu.doc");
+  EXPECT_EQ(told[0].Attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  ASSERT_TRUE(files.DeleteFile(temp.Win("old.doc")));
+  told = ChangesOnceTold(watch);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].Name, "old.doc");
+  EXPECT_EQ(told[0].Attributes, INVALID_FILE_ATTRIBUTES);
+
+  // Another folder now under the watched path: the notices cannot tell any more.
+  const std::string folder = temp.MakeDir("watched");
+  FolderWatch moved(files, folder);
+  ASSERT_TRUE(moved.Changes().has_value());
+  ASSERT_TRUE(files.MoveFile(folder, temp.Win("elsewhere")));
+  temp.MakeDir("watched");
+  EXPECT_FALSE(moved.Changes().has_value());
+  EXPECT_FALSE(moved.Changes().has_value());
   FolderWatch missing(files, temp.Win("gone"));
   EXPECT_FALSE(missing.Changes().has_value());
 }
