@@ -37,10 +37,11 @@ function(sm_library name)
   sm_warnings(${name})
 endfunction()
 
-# sm_tests(NAME DIR dir DEPS lib... [LABELS label...]): one GoogleTest executable of the
-# *.cpp files of DIR, registered with ctest.
+# sm_tests(NAME DIR dir DEPS lib... [LABELS label...] [LOCK resource]): one GoogleTest
+# executable of the *.cpp files of DIR, registered with ctest. Tests with the same LOCK (a
+# resource outside the test's own folders, such as a registry key) run one at a time.
 function(sm_tests name)
-  cmake_parse_arguments(ARG "" "DIR" "DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DIR;LOCK" "DEPS;LABELS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
   if(NOT sources)
     return()
@@ -55,7 +56,9 @@ function(sm_tests name)
   # Tests on the display share its pointer, keyboard focus and screen: one at a time, also
   # under ctest -j.
   set(lock "")
-  if("gui" IN_LIST labels)
+  if(ARG_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_LOCK})
+  elseif("gui" IN_LIST labels)
     set(lock RESOURCE_LOCK display)
   endif()
   gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" ${lock} DISCOVERY_TIMEOUT 60)

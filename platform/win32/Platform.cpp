@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 
 #include "platform/Error.h"
-#include "platform/automation/AutomationRuntime.h"
+#include "platform/win32/ComRuntime.h"
 #include "platform/win32/WinApi.h"
 
 namespace platform {
@@ -38,7 +38,7 @@ Platform::Platform(const PlatformOptions& options) : options_(options) {
   registry_ = std::make_unique<RegistryStore>(options.profileFolder);
   files_ = std::make_unique<FileSystem>(DriveMap{}, fs::path{});
   printers_ = std::make_unique<Printers>(*registry_);
-  automation_ = std::make_unique<AutomationRuntime>();
+  automation_ = std::make_unique<win32::ComRuntime>();
   shell_ = std::make_unique<Shell>(*files_, options.programFolder);
   system_ = std::make_unique<System>();
   locks_ = std::make_unique<Locks>(options.profileFolder);
