@@ -61,10 +61,12 @@ std::optional<ProcessHandle> Shell::ShellExecuteEx(const ShellExecuteInfo& info)
   SHELLEXECUTEINFOW execute{};
   execute.cbSize = sizeof execute;
   execute.fMask = SEE_MASK_NOCLOSEPROCESS;
-  execute.lpVerb = WideRequest::OrNull(request.verb);
+  // Empty texts go as empty strings, not as null pointers; no owner window is given. A program
+  // that cannot be started gets the shell's own error box, and then the failure here.
+  execute.lpVerb = request.verb.c_str();
   execute.lpFile = request.file.c_str();
-  execute.lpParameters = WideRequest::OrNull(request.parameters);
-  execute.lpDirectory = WideRequest::OrNull(request.directory);
+  execute.lpParameters = request.parameters.c_str();
+  execute.lpDirectory = request.directory.c_str();
   execute.nShow = info.show;
   // A document that an already running program took over has no process of its own to wait
   // for: that counts as not started, since nothing could tell its end.
