@@ -97,29 +97,8 @@ PlatformOptions Platform::UserOptions() {
                          executable.parent_path() / "programs"};
 }
 
-RegistryStore& Platform::Registry() {
-  return *registry_;
-}
-FileSystem& Platform::Files() {
-  return *files_;
-}
-Printers& Platform::Printing() {
-  return *printers_;
-}
 Spooler& Platform::Spool() {
   return *spooler_;
-}
-AutomationRuntime& Platform::Automation() {
-  return *automation_;
-}
-Shell& Platform::ShellServices() {
-  return *shell_;
-}
-System& Platform::Sys() {
-  return *system_;
-}
-Locks& Platform::ProfileLocks() {
-  return *locks_;
 }
 
 }  // namespace platform

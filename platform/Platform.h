@@ -42,15 +42,15 @@ class Platform {
   // programs in the folder "programs" beside the running executable.
   static PlatformOptions UserOptions();
 
-  RegistryStore& Registry();
-  FileSystem& Files();
-  Printers& Printing();
+  RegistryStore& Registry() { return *registry_; }
+  FileSystem& Files() { return *files_; }
+  Printers& Printing() { return *printers_; }
   Spooler& Spool();
-  AutomationRuntime& Automation();
-  Shell& ShellServices();
-  System& Sys();
+  AutomationRuntime& Automation() { return *automation_; }
+  Shell& ShellServices() { return *shell_; }
+  System& Sys() { return *system_; }
   // The named locks of the profile, beside its registry store.
-  Locks& ProfileLocks();
+  Locks& ProfileLocks() { return *locks_; }
 
  private:
   PlatformOptions options_;

@@ -52,26 +52,4 @@ PlatformOptions Platform::UserOptions() {
                          ShellFolder(CSIDL_PROFILE), ExecutableFolder()};
 }
 
-RegistryStore& Platform::Registry() {
-  return *registry_;
-}
-FileSystem& Platform::Files() {
-  return *files_;
-}
-Printers& Platform::Printing() {
-  return *printers_;
-}
-AutomationRuntime& Platform::Automation() {
-  return *automation_;
-}
-Shell& Platform::ShellServices() {
-  return *shell_;
-}
-System& Platform::Sys() {
-  return *system_;
-}
-Locks& Platform::ProfileLocks() {
-  return *locks_;
-}
-
 }  // namespace platform
