@@ -1,5 +1,7 @@
 #include "ui/win32/Win32DropDownList.h"
 
+#include "ui/win32/Win32RowDrawing.h"
+
 namespace ui {
 
 namespace {
@@ -10,45 +12,30 @@ constexpr DWORD kStyle = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERD
 // The drawing of one entry onto the combo's device context.
 class Win32EntryPainter : public EntryPainter {
  public:
-  explicit Win32EntryPainter(HDC dc) : dc_(dc) {
-    SelectObject(dc_, Win32Theme::DialogFont(false));
-    SetBkMode(dc_, OPAQUE);
-  }
+  explicit Win32EntryPainter(HDC dc) : row_(dc) {}
 
-  void PrepareEntry(int, const Rect&, bool selected) override {
-    background_ = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-    SetTextColor(dc_, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    SetBkColor(dc_, background_);
-  }
-  void FillRect(const Rect& rect) override {
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    HBRUSH brush = CreateSolidBrush(background_);
-    ::FillRect(dc_, &area, brush);
-    DeleteObject(brush);
-  }
+  void PrepareEntry(int, const Rect&, bool selected) override { row_.Prepare(selected); }
+  void FillRect(const Rect& rect) override { row_.Fill(rect); }
   void DrawBitmap(int x, int y, const Bitmap& bitmap, Rgb transparent) override {
     for (int py = 0; py < bitmap.Height(); ++py) {
       for (int px = 0; px < bitmap.Width(); ++px) {
         const Rgb pixel = bitmap.Pixel(px, py);
-        SetPixel(dc_, x + px, y + py,
-                 pixel == transparent ? background_ : RGB(pixel.red, pixel.green, pixel.blue));
+        SetPixel(
+            row_.Dc(), x + px, y + py,
+            pixel == transparent ? row_.Background() : RGB(pixel.red, pixel.green, pixel.blue));
       }
     }
   }
   void DrawText(const Rect& rect, const std::string& text) override {
     std::wstring wide = platform::win32::Wide(text);
     RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    DrawTextExW(dc_, wide.data(), static_cast<int>(wide.size()), &area, DT_SINGLELINE | DT_VCENTER,
-                nullptr);
+    DrawTextExW(row_.Dc(), wide.data(), static_cast<int>(wide.size()), &area,
+                DT_SINGLELINE | DT_VCENTER, nullptr);
   }
-  void DrawFocusRect(const Rect& rect) override {
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    ::DrawFocusRect(dc_, &area);
-  }
+  void DrawFocusRect(const Rect& rect) override { row_.FocusFrame(rect); }
 
  private:
-  HDC dc_;
-  COLORREF background_ = 0;
+  Win32RowDrawing row_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "ui/win32/Win32RowDrawing.h"
 #include "ui/win32/Win32SystemImages.h"
 
 namespace ui {
@@ -14,37 +15,21 @@ constexpr UINT kUpdateScrollBars = WM_APP + 1;
 // The drawing of the visible rows onto a device context.
 class Win32RowPainter : public ItemCanvas {
  public:
-  explicit Win32RowPainter(HDC dc) : dc_(dc) {
-    SelectObject(dc_, Win32Theme::DialogFont(false));
-    SetBkMode(dc_, OPAQUE);
-  }
+  explicit Win32RowPainter(HDC dc) : row_(dc) {}
 
-  void PrepareItem(int, const Rect&, bool selected) override {
-    background_ = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-    SetTextColor(dc_, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    SetBkColor(dc_, background_);
-  }
-  void FillRect(const Rect& rect) override {
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    HBRUSH brush = CreateSolidBrush(background_);
-    ::FillRect(dc_, &area, brush);
-    DeleteObject(brush);
-  }
+  void PrepareItem(int, const Rect&, bool selected) override { row_.Prepare(selected); }
+  void FillRect(const Rect& rect) override { row_.Fill(rect); }
   void DrawIcon(int x, int y, int iconIndex) override {
-    ImageList_Draw(SystemSmallImages(), iconIndex, dc_, x, y, ILD_TRANSPARENT);
+    ImageList_Draw(SystemSmallImages(), iconIndex, row_.Dc(), x, y, ILD_TRANSPARENT);
   }
   void DrawString(int x, int y, const std::string& text) override {
     const std::wstring wide = platform::win32::Wide(text);
-    TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+    TextOutW(row_.Dc(), x, y, wide.c_str(), static_cast<int>(wide.size()));
   }
-  void DrawFocusRect(const Rect& rect) override {
-    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    ::DrawFocusRect(dc_, &area);
-  }
+  void DrawFocusRect(const Rect& rect) override { row_.FocusFrame(rect); }
 
  private:
-  HDC dc_;
-  COLORREF background_ = 0;
+  Win32RowDrawing row_;
 };
 
 std::optional<ListKey> ToListKey(WPARAM key) {
