@@ -17,20 +17,25 @@ build_dir=${SHEAFMILL_WIN_BUILD_DIR:-build-windows}
 export WINEPREFIX=${WINEPREFIX:-$PWD/$build_dir/wine}
 export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$WINEPREFIX"
-# One Wine server for the whole run instead of one for each test; one left by an earlier run
-# of this prefix goes first.
-wineserver --kill 2>/dev/null || true
-wineserver --persistent
-trap 'wineserver --kill || true' EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Making the Wine prefix $WINEPREFIX"
   wineboot --init >/dev/null 2>&1
 fi
-# Wine's own processes (services, desktop) start with the first program and outlive it; started
-# here, they do not hold the output of a test, which ctest would wait for to the timeout.
-wine cmd /c exit </dev/null >/dev/null 2>&1
+trap 'wineserver --kill || true' EXIT
+# One Wine server for all the tests instead of one for each, with Wine's own processes
+# (services, RPC, desktop) started first: they outlive the program that starts them, and one
+# started by a test or by the build's test listing would hold that one's output, which ctest
+# or make waits for, and end with it.
+start_wine() {
+  wineserver --kill 2>/dev/null || true
+  wineserver --wait 2>/dev/null || true
+  wineserver --persistent
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
 
+start_wine
 cmake -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
+start_wine
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 300
